@@ -37,19 +37,22 @@ public:
     // Closes the open connection; the next request opens a new one (cookies are kept).
     void DropConnection();
 
-    // GET with up to five attempts on the server's time-out markers; writes the response file
-    // (TempDir-relative names are not assumed: pass the full path) and sets the warning line.
-    void HttpExecute(const QString& address, const QString& file);
-    // One multipart POST; on failure the answer text is " - Erreur de transfert sur le serveur ".
-    void HttpPost(const QString& address, const QString& file, MultipartForm form);
+    // Each of these writes its answer to `file` (a full path) and sets the warning line; true when
+    // the warning line is empty, that is when the file is fresh and clean.
+
+    // GET with "&idClient=" appended and up to five attempts while the server answers with a
+    // time-out marker. A failed exchange keeps the old file.
+    bool HttpExecute(const QString& address, const QString& file);
+    // One multipart POST; when it fails the file holds " - Erreur de transfert sur le serveur ".
+    bool HttpPost(const QString& address, const QString& file, const MultipartForm& form);
     // HttpExecute unless the file is less than twelve hours old (Ctrl held forces the request).
-    void HttpGetCached(const QString& address, const QString& file);
+    bool HttpGetCached(const QString& address, const QString& file);
     // Refreshes XmlEquip.xml and XmlStruct.xml in TempDir.
     void UpdateParams(const QString& BaseHRef, const QString& UserConcession);
 
     // A plain POST of a form answered in memory (the SMS script). Empty on failure, with the
     // error in `error`.
-    QByteArray PostForm(const QString& address, MultipartForm form, QString* error);
+    QByteArray PostForm(const QString& address, const MultipartForm& form, QString* error);
 
 private:
     struct Impl;
