@@ -1,0 +1,65 @@
+#include "FormTable.h"
+
+namespace app {
+namespace {
+
+using platform::ControlKind;
+using K = ControlKind;
+
+// Header band and command buttons at the top, the page control in the middle, record
+// navigation at the bottom, the status strip below the normal height.
+constexpr platform::ControlRow kMainForm[] = {
+    {K::Panel, "PanelWarning", "", 0, 0, 1000, 74},
+    {K::Edit, "xcInfoNVO", "", 8, 8, 110, 28},
+    {K::Edit, "xcInfoTitre", "", 122, 8, 330, 28},
+    {K::Edit, "xcIdentity", "", 8, 8, 444, 28},
+    {K::Edit, "xcInfoField1", "", 456, 8, 180, 28},
+    {K::Edit, "xcInfoField2", "", 640, 8, 200, 28},
+    {K::Edit, "xcInfoField3", "", 844, 8, 148, 28},
+
+    {K::Button, "JvXPBtnActualize", "", 8, 42, 104, 28, "Actualiser", "rechargement des informations du véhicule"},
+    {K::Button, "JvXPBtnSave", "", 116, 42, 110, 28, "Enregistrer", "enregistrement des modifications"},
+    {K::Button, "JvXPBtnNewVO", "", 230, 42, 70, 28, "VO", "nouveau véhicule"},
+    {K::Button, "JvXPBtnSuppr", "", 304, 42, 104, 28, "Supprimer", "suppression de l'enregistrement"},
+    {K::Button, "JvXPBtnSweep", "", 412, 42, 110, 28, "Purger VN", "suppression des VN annulés sans CTM"},
+    {K::Button, "JvXPBtnPrint", "", 526, 42, 100, 28, "Imprimer", "impression de la fiche du véhicule"},
+    {K::Button, "JvXPBtnSearch", "", 880, 42, 112, 28, "Rechercher", "recherche d'une fiche"},
+
+    {K::PageControl, "Tabs", "", 4, 78, 992, 564},
+    {K::Sheet, "Sheet01", "Tabs", 0, 0, 0, 0, "Véhicule d'occasion"},
+    {K::Sheet, "Sheet02", "Tabs", 0, 0, 0, 0, "Véhicule de démonstration"},
+    {K::Sheet, "Sheet03", "Tabs", 0, 0, 0, 0, "Véhicule neuf"},
+    {K::Sheet, "Sheet04", "Tabs", 0, 0, 0, 0, "Équipements"},
+    {K::Sheet, "Sheet05", "Tabs", 0, 0, 0, 0, "Frais"},
+    {K::Sheet, "Sheet06", "Tabs", 0, 0, 0, 0, "Photos"},
+    {K::Sheet, "Sheet07", "Tabs", 0, 0, 0, 0, "Client"},
+    {K::Sheet, "Sheet08", "Tabs", 0, 0, 0, 0, "Véhicules du client"},
+    {K::Sheet, "Sheet09", "Tabs", 0, 0, 0, 0, "Projet d'achat"},
+
+    {K::Panel, "Panel1", "", 4, 78, 992, 564},
+    {K::Panel, "PanelSplash", "", 4, 78, 992, 564},
+    {K::Image, "ImageSplash", "PanelSplash", 346, 120, 300, 150},
+    {K::Label, "LbConcession", "PanelSplash", 0, 150, 992, 90},
+    {K::Label, "LbSplash", "PanelSplash", 0, 400, 992, 30},
+    {K::Shape, "Shape1", "", 0, 0, 10, 10},
+
+    {K::Button, "JvXPPrev", "", 780, 650, 104, 30, "<< Enrg.Préc.", "enregistrement précédent"},
+    {K::Button, "JvXPNext", "", 888, 650, 104, 30, ">> Enrg.Suiv.", "enregistrement suivant"},
+
+    {K::Label, "LbDebugInfo0", "", 8, 688, 600, 18},
+    {K::Label, "LbDebugInfo1", "", 8, 704, 600, 16},
+    {K::Label, "LbDebugInfo2", "", 8, 720, 600, 16},
+    {K::Label, "LbDebugInfo3", "", 8, 736, 600, 16},
+    {K::Label, "LbHttpRoot", "", 616, 688, 376, 16},
+    {K::Label, "LbBaseHRef", "", 616, 704, 376, 16},
+    {K::Label, "LbIdTVO", "", 616, 720, 120, 16},
+    {K::Label, "LbIDCustomer", "", 740, 720, 120, 16},
+    {K::Label, "LbInfoTimer", "", 864, 720, 128, 16},
+    {K::Label, "LbVersion", "", 616, 736, 376, 16},
+};
+
+} // namespace
+
+std::span<const platform::ControlRow> MainFormTable() { return kMainForm; }
+
+} // namespace app
