@@ -124,12 +124,12 @@ void TAxGarvex::styleForm() {
         {JvXPBtnActualize, QStyle::SP_BrowserReload}, {JvXPBtnSave, QStyle::SP_DialogSaveButton},
         {JvXPBtnNewVO, QStyle::SP_FileIcon},          {JvXPBtnSuppr, QStyle::SP_TrashIcon},
         {JvXPBtnSweep, QStyle::SP_DialogResetButton}, {JvXPBtnPrint, QStyle::SP_FileDialogDetailedView},
-        {JvXPBtnSearch, QStyle::SP_FileDialogContentsView}, {JvXPPrev, QStyle::SP_ArrowLeft},
-        {JvXPNext, QStyle::SP_ArrowRight}};
-    for (const auto& [button, glyph] : glyphs) {
+        {JvXPBtnSearch, QStyle::SP_FileDialogContentsView}};
+    for (const auto& [button, glyph] : glyphs)
         button->setIcon(style()->standardIcon(glyph));
+    for (QPushButton* button : {JvXPBtnActualize, JvXPBtnSave, JvXPBtnNewVO, JvXPBtnSuppr, JvXPBtnSweep, JvXPBtnPrint,
+                                JvXPBtnSearch, JvXPNext, JvXPPrev})
         button->setFocusPolicy(Qt::TabFocus);
-    }
     JvXPBtnSave->setEnabled(false);
     JvXPBtnSweep->hide();
     JvXPNext->setEnabled(false);

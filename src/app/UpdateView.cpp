@@ -38,7 +38,9 @@ void TAxGarvex::UpdateView(bool ReloadFiles) {
                           s.BaseHRef + QStringLiteral(" - ") + s.idTVO);
     QString recordFile;
     if (s.BaseHRef.isEmpty()) {
-        SetWarningLine(QStringLiteral("Adresse du serveur (BaseHRef) absente du fichier de paramètres ") +
+        // A fault of the parameter file found earlier says more than this one.
+        if (WarningLine().isEmpty())
+            SetWarningLine(QStringLiteral("Adresse du serveur (BaseHRef) absente du fichier de paramètres ") +
                        s.IniFileName);
     } else {
         if (!s.idTVO.isEmpty()) {

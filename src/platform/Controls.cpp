@@ -93,9 +93,9 @@ namespace {
 
 void setGroupColors(QWidget* control, QPalette::ColorGroup group, const QColor& background, const QColor& text) {
     QPalette p = control->palette();
-    const auto groups = group == QPalette::Disabled
-                            ? std::initializer_list<QPalette::ColorGroup>{QPalette::Disabled}
-                            : std::initializer_list<QPalette::ColorGroup>{QPalette::Active, QPalette::Inactive};
+    const bool disabled = group == QPalette::Disabled;
+    const QPalette::ColorGroup groups[] = {disabled ? QPalette::Disabled : QPalette::Active,
+                                           disabled ? QPalette::Disabled : QPalette::Inactive};
     for (auto g : groups) {
         p.setColor(g, QPalette::Base, background);
         p.setColor(g, QPalette::Window, background);

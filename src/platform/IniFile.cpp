@@ -79,6 +79,8 @@ int IniFile::ReadInteger(QStringView section, QStringView key, int fallback) con
 }
 
 bool IniFile::WriteString(QStringView section, QStringView key, const QString& value) {
+    // Rewriting a file whose lines could not be read would replace them all with this one key.
+    if (!m_readable) return false;
     QStringList lines = m_lines;
     const Place p = find(section, key);
     const QString entry = key.toString() + u'=' + value;
