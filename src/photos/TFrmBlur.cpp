@@ -49,7 +49,7 @@ QFont Font(const QStringList& families, int pixels, bool bold = false) {
   return font;
 }
 
-const QStringList FormFamilies = {"MS Sans Serif", "DejaVu Sans"};
+const QStringList FormFamilies = {"MS Sans Serif", "DejaVu Sans Condensed", "DejaVu Sans"};
 const QStringList TitleFamilies = {"Comic Sans MS", "DejaVu Sans"};
 
 template <typename W>
@@ -83,7 +83,7 @@ TFrmBlur::TFrmBlur(QWidget* owner) : QDialog(owner) {
 }
 
 void TFrmBlur::BuildControls() {
-  setFixedSize(897, 489);
+  setFixedSize(905, 497);  // the controls and a margin of 8 on the right and at the bottom
 
   Image1 = Place(new PictureBox(this), "Image1", 0, 0, 640, 480);
   connect(Image1, &PictureBox::mouseDown, this, &TFrmBlur::Image1MouseDown);
@@ -137,7 +137,11 @@ void TFrmBlur::BuildControls() {
   JvMemo1 = Place(new QPlainTextEdit(this), "JvMemo1", 672, 80, 217, 281);
   JvMemo1->setPlainText(Instructions().join('\n'));
   JvMemo1->setReadOnly(true);
-  JvMemo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A pixel smaller than the form so its longest line fits; wrapped rather than scrolled
+  // sideways where a wider font stands in.
+  JvMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  JvMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  JvMemo1->setFont(Font(FormFamilies, 10));
   QPalette colours = JvMemo1->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     colours.setColor(group, QPalette::Base, QColor(0xE8, 0xE8, 0xE8));

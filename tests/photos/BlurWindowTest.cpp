@@ -71,7 +71,7 @@ protected:
 };
 
 TEST_F(BlurWindow, ShowsEveryControlInItsPlace) {
-  EXPECT_EQ(window_->size(), QSize(897, 489));
+  EXPECT_EQ(window_->size(), QSize(905, 497));
   EXPECT_FALSE(window_->windowFlags() & Qt::WindowCloseButtonHint);
   const struct { const char* name; QRect place; QString text; } controls[] = {
       {"Image1", {0, 0, 640, 480}, {}},

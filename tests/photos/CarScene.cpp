@@ -94,7 +94,7 @@ void PaintCar(QPainter& p, const QRect& plate) {
   p.drawRect(QRect(plate.left() + 1, plate.top() + 1, 14, plate.height() - 2));
   p.drawRect(QRect(plate.right() - 14, plate.top() + 1, 14, plate.height() - 2));
   QFont font("DejaVu Sans Mono");
-  font.setPixelSize(20);
+  font.setPixelSize(16);
   font.setBold(true);
   p.setFont(font);
   p.setPen(QColor(16, 16, 16));
