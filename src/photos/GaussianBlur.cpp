@@ -67,23 +67,25 @@ public:
       const std::uint8_t* source = line + 3 * std::clamp(q - size_, 0, n - 1);
       std::copy(source, source + 3, padded_.begin() + 3 * q);
     }
-    for (int i = 0; i < n; ++i) {
-      // j runs from -Size to Size over pixel i - j, kept at padded index i - j + Size.
-      const double* p = padded_.data() + 3 * (i + 2 * size_);
-      double blue = 0, green = 0, red = 0;
-      for (const double weight : weights_) {
-        blue += weight * p[0];
-        green += weight * p[1];
-        red += weight * p[2];
-        p -= 3;
-      }
-      line[3 * i] = ClampChannel(blue);
-      line[3 * i + 1] = ClampChannel(green);
-      line[3 * i + 2] = ClampChannel(red);
-    }
+    int i = 0;
+    for (; i + 4 <= n; i += 4) BlurPixels<4>(i, line);
+    for (; i < n; ++i) BlurPixels<1>(i, line);
   }
 
 private:
+  // Pixels i .. i + count - 1, summed side by side (each sum in its own order) for speed.
+  template <int count>
+  void BlurPixels(int i, std::uint8_t* line) const {
+    double sums[3 * count] = {};
+    // j runs from -Size to Size over pixel i - j, kept at padded index i - j + Size.
+    const double* p = padded_.data() + 3 * (i + 2 * size_);
+    for (const double weight : weights_) {
+      for (int c = 0; c < 3 * count; ++c) sums[c] += weight * p[c];
+      p -= 3;
+    }
+    for (int c = 0; c < 3 * count; ++c) line[3 * i + c] = ClampChannel(sums[c]);
+  }
+
   int size_;
   std::vector<double> weights_;
   std::vector<double> padded_;
