@@ -15,4 +15,4 @@ float SideOfLine(QPoint pixel, QPoint a, QPoint b);
 // to top-right otherwise. `unblurred` must be a 24-bit picture of the zone's size.
 void BlurBand(const QImage& unblurred, QImage& zone, bool inversion, int thickness, int radius);
 
-}  // namespace photos
+} // namespace photos

@@ -9,8 +9,8 @@ namespace photos {
 QString BlurredPathFor(const QString& jpegPath);
 
 struct LoadedPhoto {
-  QImage Photo;   // null when the file could not be read
-  QString Error;  // French message for the user, empty on success
+    QImage Photo;  // null when the file could not be read
+    QString Error; // French message for the user, empty on success
 };
 LoadedPhoto LoadPhotoForBlur(const QString& jpegPath);
 
@@ -24,4 +24,4 @@ enum BlurRunResult { BlurSaved = 0, BlurQuit = 1, BlurFailed = 2 };
 // Problems are told in French message boxes. Returns a BlurRunResult, usable as an exit status.
 int RunBlurOnFile(const QString& jpegPath, const QString& caption = {});
 
-}  // namespace photos
+} // namespace photos

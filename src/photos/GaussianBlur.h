@@ -2,7 +2,6 @@
 // Gaussian blur of 24-bit blue-green-red pictures, with our own kernel trimming, edge repetition
 // and truncating rounding, so that a plate is blurred the same way on every machine.
 #include <QImage>
-
 #include <array>
 #include <cstdint>
 #include <span>
@@ -13,15 +12,15 @@ namespace photos {
 // Raised for any picture that is not 24-bit blue-green-red.
 class BlurError : public std::runtime_error {
 public:
-  BlurError();
+    BlurError();
 };
 
 // Weights w[-100..100] (only w[-Size..Size] are used) and the half-width Size.
 struct GaussianKernel {
-  static constexpr int MaxSize = 100;
-  std::array<float, 2 * MaxSize + 1> Weights{};
-  int Size = 1;
-  float w(int j) const { return Weights[static_cast<std::size_t>(j + MaxSize)]; }
+    static constexpr int MaxSize = 100;
+    std::array<float, 2 * MaxSize + 1> Weights{};
+    int Size = 1;
+    float w(int j) const { return Weights[static_cast<std::size_t>(j + MaxSize)]; }
 };
 
 // Kernel for the radius r (the standard deviation in pixels), with the tails holding together
@@ -39,4 +38,4 @@ void BlurLine(const GaussianKernel& kernel, std::span<std::uint8_t> bgrPixels);
 // raises BlurError. An empty picture is left as it is.
 void GaussianBlur(QImage& bitmap, int radius);
 
-}  // namespace photos
+} // namespace photos

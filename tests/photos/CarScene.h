@@ -7,10 +7,10 @@
 namespace photos::testing {
 
 struct CarScene {
-  QImage Photo;  // QImage::Format_BGR888
-  QRect Plate;   // where the plate lies on the photo
+    QImage Photo; // QImage::Format_BGR888
+    QRect Plate;  // where the plate lies on the photo
 };
 
 CarScene MakeCarScene();
 
-}  // namespace photos::testing
+} // namespace photos::testing
