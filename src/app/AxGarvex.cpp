@@ -1,6 +1,7 @@
 #include "AxGarvex.h"
 
 #include "app/FormTable.h"
+#include "photos/TFrmBlur.h"
 #include "platform/Controls.h"
 #include "platform/FormBuilder.h"
 #include "platform/Hints.h"
@@ -26,6 +27,8 @@ TAxGarvex::TAxGarvex(platform::Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Saisie des Fiches Garvex & Kundor"));
     buildForm();
     styleForm();
+    FrmBlur = new photos::TFrmBlur(this);
+    FrmBlur->hide();
     Timer1 = new QTimer(this);
     Timer1->setInterval(TimerInterval);
     connect(Timer1, &QTimer::timeout, this, &TAxGarvex::Timer1Timer);

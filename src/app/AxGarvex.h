@@ -16,6 +16,9 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 
+namespace photos {
+class TFrmBlur;
+}
 namespace platform {
 class HintFilter;
 }
@@ -38,6 +41,8 @@ public:
     platform::Dialogs& Dialogs;
     server::Requests& Http() { return *m_http; }
     QTimer* Timer1;
+    // The plate-blurring window, created with the main window and hidden until a photo needs it.
+    photos::TFrmBlur* FrmBlur;
 
     // Work of rooms that hang their routines on the heartbeat: the duplicate check and the
     // delayed search. Empty until their room sets them.

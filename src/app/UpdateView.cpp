@@ -1,7 +1,7 @@
 // Loading the record on screen, as far as the shell goes: the record form lays it out.
 #include "AxGarvex.h"
 
-#include "platform/AsciiCase.h"
+#include "record/Rights.h"
 #include "server/Requests.h"
 #include "server/TagReader.h"
 
@@ -12,19 +12,13 @@ namespace app {
 
 namespace {
 
-// Whether the record answer lists a super-administrator group ("USER_" prefixes ignored).
+// Whether the record answer grants the super-administrators' group.
 bool listsSuperAdmin(const QString& responseFile) {
     const std::optional<QString> text = server::LoadTextFile(responseFile);
     if (!text) return false;
     server::TXml xml;
     xml.Document = *text;
-    server::XmlSelect(xml, QStringLiteral("GNames"));
-    while (server::XmlNext(xml, QStringLiteral("GName")) != 0) {
-        QString group = platform::asciiUpper(xml.Item);
-        group.remove(QStringLiteral("USER_"), Qt::CaseInsensitive);
-        if (group == u"SUPERADMINS") return true;
-    }
-    return false;
+    return record::GetDataRights(xml, true, QStringLiteral(";SUPERADMINS;"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // The real main window, offscreen, in a temporary APPDATA and TEMP, against a TestServer, with
 // scripted dialogs and a fixed clock. The window's timer is stopped: tests tick it by hand.
 #include "TestServer.h"
+#include "support/QtPrinters.h"
 #include "app/AxGarvex.h"
 #include "platform/DelphiDate.h"
 #include "platform/ScriptedDialogs.h"
@@ -14,8 +15,6 @@
 #include <memory>
 #include <utility>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 class WindowTest : public ::testing::Test {
 protected:
