@@ -161,6 +161,13 @@ void TAxGarvex::styleForm() {
         label->setTextFormat(Qt::PlainText);
     LbDebugInfo0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColor(LbDebugInfo0, QColor(200, 0, 0));
+    QFont small = font();
+    small.setPointSize(8);
+    for (QLabel* label : {LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef, LbIdTVO, LbIDCustomer,
+                          LbVersion, LbInfoTimer}) {
+        label->setFont(small);
+        setTextColor(label, QColor(70, 70, 70));
+    }
     for (QLabel* label : {LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef, LbInfoTimer})
         label->hide();
 }

@@ -9,7 +9,7 @@ namespace app {
 
 // The window's client area at its normal height; the status strip lies below it.
 inline constexpr int FormWidth = 1000;
-inline constexpr int FormHeight = 690;
+inline constexpr int FormHeight = 656;
 
 std::span<const platform::ControlRow> MainFormTable();
 
