@@ -10,19 +10,20 @@
 #include <QPushButton>
 
 namespace {
-std::string recordWith(const std::string& inside) {
-    return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><document>" + inside +
-           "<tVO><idtVO>12</idtVO></tVO></document>";
+// The server answers the record request with `inside` added to a small record.
+TestServer::Answer recordWith(std::string inside) {
+    return [inside](const std::string& target) {
+        if (target.find("AxInfoVO") == std::string::npos) return TestServer::DefaultAnswer(target);
+        return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><document>" + inside +
+               "<tVO><idtVO>12</idtVO></tVO></document>";
+    };
 }
 } // namespace
 
 TEST_F(WindowTest, WarningLineAfterLogItemsAndAfterACleanAnswer) {
     WriteIni(Parameters());
     auto w = Open();
-    server.SetAnswer([](const std::string& target) {
-        if (target.find("AxInfoVO") == std::string::npos) return TestServer::DefaultAnswer(target);
-        return recordWith("<LogItems><LogItem>A</LogItem><LogItem>B</LogItem></LogItems>");
-    });
+    server.SetAnswer(recordWith("<LogItems><LogItem>A</LogItem><LogItem>B</LogItem></LogItems>"));
     Tick(*w);
     EXPECT_EQ(w->LbDebugInfo0->text(), "A - B - ");
     EXPECT_TRUE(w->PanelWarning->isVisibleTo(w.get()));
@@ -36,10 +37,7 @@ TEST_F(WindowTest, WarningLineAfterLogItemsAndAfterACleanAnswer) {
 TEST_F(WindowTest, SuperAdministratorStripOrWarningLineBesideTheButtons) {
     WriteIni(Parameters());
     auto w = Open();
-    server.SetAnswer([](const std::string& target) {
-        if (target.find("AxInfoVO") == std::string::npos) return TestServer::DefaultAnswer(target);
-        return recordWith("<GNames><GName>SVO</GName><GName>user_SuperAdmins</GName></GNames>");
-    });
+    server.SetAnswer(recordWith("<GNames><GName>SVO</GName><GName>user_SuperAdmins</GName></GNames>"));
     Tick(*w);
     const int buttonsBottom = w->JvXPNext->y() + w->JvXPNext->height();
     EXPECT_EQ(w->height(), buttonsBottom + 75);
@@ -50,10 +48,7 @@ TEST_F(WindowTest, SuperAdministratorStripOrWarningLineBesideTheButtons) {
     }
     EXPECT_EQ(w->LbBaseHRef->text(), server.Base());
 
-    server.SetAnswer([](const std::string& target) {
-        if (target.find("AxInfoVO") == std::string::npos) return TestServer::DefaultAnswer(target);
-        return recordWith("<GNames><GName>SUPERADMINS2</GName></GNames>");
-    });
+    server.SetAnswer(recordWith("<GNames><GName>SUPERADMINS2</GName></GNames>"));
     w->UpdateView(true);
     EXPECT_EQ(w->height(), app::FormHeight);
     EXPECT_EQ(w->LbDebugInfo0->y(), w->JvXPNext->y());
