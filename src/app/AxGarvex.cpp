@@ -62,7 +62,8 @@ void TAxGarvex::buildForm() {
     JvXPNext = Require<QPushButton>(client, "JvXPNext");
     JvXPPrev = Require<QPushButton>(client, "JvXPPrev");
     Tabs = Require<QTabWidget>(client, "Tabs");
-    for (int i = 0; i < 9; ++i) Sheets[i] = Tabs->widget(i);
+    for (int i = 0; i < 9; ++i)
+        Sheets[i] = Tabs->widget(i);
     Panel1 = Require<QFrame>(client, "Panel1");
     PanelSplash = Require<QFrame>(client, "PanelSplash");
     Shape1 = Require<QFrame>(client, "Shape1");
@@ -124,14 +125,17 @@ void TAxGarvex::styleForm() {
     xcIdentity->hide();
 
     const std::pair<QPushButton*, QStyle::StandardPixmap> glyphs[] = {
-        {JvXPBtnActualize, QStyle::SP_BrowserReload}, {JvXPBtnSave, QStyle::SP_DialogSaveButton},
-        {JvXPBtnNewVO, QStyle::SP_FileIcon},          {JvXPBtnSuppr, QStyle::SP_TrashIcon},
-        {JvXPBtnSweep, QStyle::SP_DialogResetButton}, {JvXPBtnPrint, QStyle::SP_FileDialogDetailedView},
+        {JvXPBtnActualize, QStyle::SP_BrowserReload},
+        {JvXPBtnSave, QStyle::SP_DialogSaveButton},
+        {JvXPBtnNewVO, QStyle::SP_FileIcon},
+        {JvXPBtnSuppr, QStyle::SP_TrashIcon},
+        {JvXPBtnSweep, QStyle::SP_DialogResetButton},
+        {JvXPBtnPrint, QStyle::SP_FileDialogDetailedView},
         {JvXPBtnSearch, QStyle::SP_FileDialogContentsView}};
     for (const auto& [button, glyph] : glyphs)
         button->setIcon(style()->standardIcon(glyph));
-    for (QPushButton* button : {JvXPBtnActualize, JvXPBtnSave, JvXPBtnNewVO, JvXPBtnSuppr, JvXPBtnSweep, JvXPBtnPrint,
-                                JvXPBtnSearch, JvXPNext, JvXPPrev})
+    for (QPushButton* button : {JvXPBtnActualize, JvXPBtnSave, JvXPBtnNewVO, JvXPBtnSuppr, JvXPBtnSweep,
+                                JvXPBtnPrint, JvXPBtnSearch, JvXPNext, JvXPPrev})
         button->setFocusPolicy(Qt::TabFocus);
     JvXPBtnSave->setEnabled(false);
     JvXPBtnSweep->hide();
@@ -156,15 +160,15 @@ void TAxGarvex::styleForm() {
     Shape1->hide();
 
     // Server texts may hold markup: the status labels show them as they are.
-    for (QLabel* label : {LbDebugInfo0, LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef, LbIdTVO,
-                          LbIDCustomer, LbVersion, LbInfoTimer, LbSplash, LbConcession})
+    for (QLabel* label : {LbDebugInfo0, LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef,
+                          LbIdTVO, LbIDCustomer, LbVersion, LbInfoTimer, LbSplash, LbConcession})
         label->setTextFormat(Qt::PlainText);
     LbDebugInfo0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColor(LbDebugInfo0, QColor(200, 0, 0));
     QFont small = font();
     small.setPointSize(8);
-    for (QLabel* label : {LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef, LbIdTVO, LbIDCustomer,
-                          LbVersion, LbInfoTimer}) {
+    for (QLabel* label : {LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef, LbIdTVO,
+                          LbIDCustomer, LbVersion, LbInfoTimer}) {
         label->setFont(small);
         setTextColor(label, QColor(70, 70, 70));
     }

@@ -9,8 +9,20 @@
 namespace app {
 
 // The parameters, in the order OnStart reads them.
-enum class Param { HttpRoot, BaseHRef, idTVO, OCXName, OCXVersion, URLImages, idUser, UserConcession,
-                   UserSite, WhereClause, OrderClause, idClient };
+enum class Param {
+    HttpRoot,
+    BaseHRef,
+    idTVO,
+    OCXName,
+    OCXVersion,
+    URLImages,
+    idUser,
+    UserConcession,
+    UserSite,
+    WhereClause,
+    OrderClause,
+    idClient
+};
 
 struct FormState {
     QString IniFileName;
@@ -33,7 +45,7 @@ struct FormState {
     int SearchCountdown = 0;   // ticks until the search
     bool BlinkOn = false;      // the focus marker Shape1 blinks
     int BlinkCount = 0;
-    int StartCount = 0;        // ticks since the parameters were complete; 1 runs the first load
+    int StartCount = 0; // ticks since the parameters were complete; 1 runs the first load
 
     QString& Parameter(Param p);
 };

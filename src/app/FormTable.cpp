@@ -17,7 +17,8 @@ constexpr platform::ControlRow kMainForm[] = {
     {K::Edit, "xcInfoField2", "", 640, 8, 200, 28},
     {K::Edit, "xcInfoField3", "", 844, 8, 148, 28},
 
-    {K::Button, "JvXPBtnActualize", "", 8, 42, 104, 28, "Actualiser", "rechargement des informations du véhicule"},
+    {K::Button, "JvXPBtnActualize", "", 8, 42, 104, 28, "Actualiser",
+     "rechargement des informations du véhicule"},
     {K::Button, "JvXPBtnSave", "", 116, 42, 110, 28, "Enregistrer", "enregistrement des modifications"},
     {K::Button, "JvXPBtnNewVO", "", 230, 42, 70, 28, "VO", "nouveau véhicule"},
     {K::Button, "JvXPBtnSuppr", "", 304, 42, 104, 28, "Supprimer", "suppression de l'enregistrement"},
@@ -60,6 +61,8 @@ constexpr platform::ControlRow kMainForm[] = {
 
 } // namespace
 
-std::span<const platform::ControlRow> MainFormTable() { return kMainForm; }
+std::span<const platform::ControlRow> MainFormTable() {
+    return kMainForm;
+}
 
 } // namespace app

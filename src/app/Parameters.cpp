@@ -19,7 +19,9 @@ std::optional<int> ZeroPrefixedInteger(const QString& value) {
     return n;
 }
 
-bool TraceSwitch(const QString& value) { return ZeroPrefixedInteger(value).value_or(0) != 0; }
+bool TraceSwitch(const QString& value) {
+    return ZeroPrefixedInteger(value).value_or(0) != 0;
+}
 
 QString CheckIniFile(const QString& fileName) {
     if (!QFileInfo::exists(fileName))
@@ -55,6 +57,8 @@ QString InstalledVersionOf(const QString& folder, const QString& OCXName) {
     return version;
 }
 
-QString ProgramVersion() { return QStringLiteral(GARVEX_VERSION); }
+QString ProgramVersion() {
+    return QStringLiteral(GARVEX_VERSION);
+}
 
 } // namespace app

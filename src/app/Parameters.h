@@ -11,13 +11,18 @@ struct ParameterKey {
     const char* key;
     const char* trace;
 };
-inline constexpr ParameterKey ParameterKeys[12] = {
-    {"HttpRoot", "httproot"},     {"BaseHRef", "basehref"},
-    {"idTVO", "idtvo"},           {"OCXName", "ocxname"},
-    {"OCXVersion", "ocxversion"}, {"URLImages", "urlimages"},
-    {"idUser", "iduser"},         {"UserConcession", "userconcession"},
-    {"UserSite", "usersite"},     {"WhereClause", "whereclause"},
-    {"OrderClause", "orderclause"}, {"idClient", "idClient"}};
+inline constexpr ParameterKey ParameterKeys[12] = {{"HttpRoot", "httproot"},
+                                                   {"BaseHRef", "basehref"},
+                                                   {"idTVO", "idtvo"},
+                                                   {"OCXName", "ocxname"},
+                                                   {"OCXVersion", "ocxversion"},
+                                                   {"URLImages", "urlimages"},
+                                                   {"idUser", "iduser"},
+                                                   {"UserConcession", "userconcession"},
+                                                   {"UserSite", "usersite"},
+                                                   {"WhereClause", "whereclause"},
+                                                   {"OrderClause", "orderclause"},
+                                                   {"idClient", "idClient"}};
 
 // The value prefixed with "0" read as a 32-bit integer of decimal digits only; nothing when it
 // is not one ("0-1", "0 1", "0abc", too large).

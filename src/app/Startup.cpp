@@ -1,6 +1,5 @@
 // Start-up, parameters, the splash, the first load and the reload message.
 #include "AxGarvex.h"
-
 #include "app/IniStore.h"
 #include "app/Parameters.h"
 #include "platform/Hints.h"
@@ -38,7 +37,9 @@ void TAxGarvex::ActiveFormCreate() {
     OnStart();
 }
 
-void TAxGarvex::ActiveFormActivate() { startupDebugLines(); }
+void TAxGarvex::ActiveFormActivate() {
+    startupDebugLines();
+}
 
 bool TAxGarvex::OnStart() {
     State.Trace.TraceOn = false;
@@ -48,14 +49,16 @@ bool TAxGarvex::OnStart() {
     if (const QString why = CheckIniFile(State.IniFileName); !why.isEmpty()) SetWarningLine(why);
 
     State.Trace.TraceOn = TraceSwitch(ini.ReadString(kOptions, u"Trace", QStringLiteral("0")));
-    if (const QString dir = ini.ReadString(kOptions, u"TraceRepTemp"); !dir.isEmpty()) State.Trace.TempDir = dir;
+    if (const QString dir = ini.ReadString(kOptions, u"TraceRepTemp"); !dir.isEmpty())
+        State.Trace.TempDir = dir;
 
     const QString typeVO = ini.ReadString(kOptions, u"idTypeVO");
     const std::optional<int> idTypeVO = ZeroPrefixedInteger(typeVO);
     if (!idTypeVO) {
         SetWarningLine(QStringLiteral("Paramètre idTypeVO incorrect (« ") + typeVO +
                        QStringLiteral(" ») : les paramètres n'ont pas été lus"));
-        Dialogs.MessageBox(u'\'' + (u'0' + typeVO) + QStringLiteral("' n'est pas une valeur entière correcte"),
+        Dialogs.MessageBox(u'\'' + (u'0' + typeVO) +
+                               QStringLiteral("' n'est pas une valeur entière correcte"),
                            windowTitle(), platform::MsgButtons::Ok, platform::MsgIcon::Error);
         return false;
     }
@@ -69,11 +72,20 @@ bool TAxGarvex::OnStart() {
 
 void TAxGarvex::SetParameter(Param p, const QString& value) {
     switch (p) {
-    case Param::HttpRoot: LbHttpRoot->setText(value); break;
-    case Param::BaseHRef: LbBaseHRef->setText(value); break;
-    case Param::idTVO: SetIdTVO(value); break;
-    case Param::idClient: SetIdClient(value); break;
-    default: break;
+    case Param::HttpRoot:
+        LbHttpRoot->setText(value);
+        break;
+    case Param::BaseHRef:
+        LbBaseHRef->setText(value);
+        break;
+    case Param::idTVO:
+        SetIdTVO(value);
+        break;
+    case Param::idClient:
+        SetIdClient(value);
+        break;
+    default:
+        break;
     }
     State.Parameter(p) = value;
     ++State.ParamCount;

@@ -1,6 +1,5 @@
 // The warning line, the trace, the debug strip and the button hints.
 #include "AxGarvex.h"
-
 #include "app/FormTable.h"
 #include "platform/Controls.h"
 
@@ -14,7 +13,9 @@ void TAxGarvex::SetWarningLine(const QString& text) {
     PanelWarning->setVisible(!text.isEmpty());
 }
 
-QString TAxGarvex::WarningLine() const { return LbDebugInfo0->text(); }
+QString TAxGarvex::WarningLine() const {
+    return LbDebugInfo0->text();
+}
 
 void TAxGarvex::WriteTrace(const QString& message) {
     if (!State.Trace.WriteTrace(message))
@@ -23,8 +24,9 @@ void TAxGarvex::WriteTrace(const QString& message) {
 
 void TAxGarvex::startupDebugLines() {
     const FormState& s = State;
-    LbDebugInfo3->setText(QStringLiteral("Démarrage de AxGarvex... [") + QString::number(s.ParamCount) + u']' +
-                          s.HttpRoot + QStringLiteral(" - ") + s.BaseHRef + QStringLiteral(" - ") + s.idTVO);
+    LbDebugInfo3->setText(QStringLiteral("Démarrage de AxGarvex... [") + QString::number(s.ParamCount) +
+                          u']' + s.HttpRoot + QStringLiteral(" - ") + s.BaseHRef + QStringLiteral(" - ") +
+                          s.idTVO);
     LbDebugInfo1->setText(QStringLiteral("Démarrage de AxGarvex..."));
 }
 
@@ -32,14 +34,17 @@ void TAxGarvex::UpdateHints(bool customerMode) {
     const QString vehicle = QStringLiteral("véhicule"), customer = QStringLiteral("client");
     const QString& word = customerMode ? vehicle : customer;
     const QString& replacement = customerMode ? customer : vehicle;
-    for (QPushButton* button : {JvXPBtnActualize, JvXPBtnNewVO, JvXPBtnPrint, JvXPBtnSuppr, JvXPNext, JvXPPrev}) {
+    for (QPushButton* button :
+         {JvXPBtnActualize, JvXPBtnNewVO, JvXPBtnPrint, JvXPBtnSuppr, JvXPNext, JvXPPrev}) {
         QString hint = platform::Hint(button);
         if (!hint.contains(word, Qt::CaseSensitive)) continue;
         platform::SetHint(button, hint.replace(word, replacement, Qt::CaseInsensitive));
     }
 }
 
-void TAxGarvex::GestionHints(const QString& longHint) { LbDebugInfo3->setText(longHint); }
+void TAxGarvex::GestionHints(const QString& longHint) {
+    LbDebugInfo3->setText(longHint);
+}
 
 void TAxGarvex::ShowDiagnostics(bool superAdmin) {
     const int buttonsBottom = JvXPNext->y() + JvXPNext->height();

@@ -1,6 +1,5 @@
 // Loading the record on screen, as far as the shell goes: the record form lays it out.
 #include "AxGarvex.h"
-
 #include "record/Rights.h"
 #include "server/Requests.h"
 #include "server/TagReader.h"
@@ -28,24 +27,25 @@ void TAxGarvex::UpdateView(bool ReloadFiles) {
     QElapsedTimer elapsed;
     elapsed.start();
     const FormState& s = State;
-    LbDebugInfo3->setText(u'[' + QString::number(s.ParamCount) + u']' + LbHttpRoot->text() + QStringLiteral(" - ") +
-                          s.BaseHRef + QStringLiteral(" - ") + s.idTVO);
+    LbDebugInfo3->setText(u'[' + QString::number(s.ParamCount) + u']' + LbHttpRoot->text() +
+                          QStringLiteral(" - ") + s.BaseHRef + QStringLiteral(" - ") + s.idTVO);
     QString recordFile;
     if (s.BaseHRef.isEmpty()) {
         // A fault of the parameter file found earlier says more than this one.
         if (WarningLine().isEmpty())
             SetWarningLine(QStringLiteral("Adresse du serveur (BaseHRef) absente du fichier de paramètres ") +
-                       s.IniFileName);
+                           s.IniFileName);
     } else {
         if (!s.idTVO.isEmpty()) {
-            const QString url = s.BaseHRef + QStringLiteral("AxInfoVO?XMLC_OutputFormat=XML&idTVO=") + s.idTVO +
-                                QStringLiteral("&UserID=") + s.idUser;
+            const QString url = s.BaseHRef + QStringLiteral("AxInfoVO?XMLC_OutputFormat=XML&idTVO=") +
+                                s.idTVO + QStringLiteral("&UserID=") + s.idUser;
             LbDebugInfo1->setText(url);
             recordFile = TempDir() + QStringLiteral("/XmlVO.xml");
             if (!Http().HttpExecute(url, recordFile)) recordFile.clear();
         }
         if (!s.idClient.isEmpty()) {
-            const QString url = s.BaseHRef + QStringLiteral("AxInfoCL?XMLC_OutputFormat=XML&UserID=") + s.idUser;
+            const QString url =
+                s.BaseHRef + QStringLiteral("AxInfoCL?XMLC_OutputFormat=XML&UserID=") + s.idUser;
             LbDebugInfo1->setText(url);
             recordFile = TempDir() + QStringLiteral("/XmlCL.xml");
             if (!Http().HttpExecute(url, recordFile)) recordFile.clear();

@@ -22,8 +22,9 @@ bool tellFirstInstance(const platform::SingleInstance& instance, const QByteArra
     QElapsedTimer waited;
     waited.start();
     do {
-        const qint64 pid =
-            platform::IniFile(app::GetIniFileName()).ReadString(u"Options", u"FirstApplicationHandle").toLongLong();
+        const qint64 pid = platform::IniFile(app::GetIniFileName())
+                               .ReadString(u"Options", u"FirstApplicationHandle")
+                               .toLongLong();
         if (instance.Send(pid, message, 1000)) return true;
         QThread::msleep(100);
     } while (waited.elapsed() < 3000);
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
                          else
                              window.ActivateFirstWindow();
                      });
-    if (!instance.Listen()) std::fputs("garvex : les démarrages suivants ne pourront pas joindre cette fenêtre\n", stderr);
+    if (!instance.Listen())
+        std::fputs("garvex : les démarrages suivants ne pourront pas joindre cette fenêtre\n", stderr);
     window.show();
     return QApplication::exec();
 }

@@ -43,16 +43,22 @@ ChangeLink* linkOf(const QWidget* control) {
 
 } // namespace
 
-int Tag(const QWidget* control) { return control->property(kTag).toInt(); }
+int Tag(const QWidget* control) {
+    return control->property(kTag).toInt();
+}
 
-void SetTag(QWidget* control, int tag) { control->setProperty(kTag, tag); }
+void SetTag(QWidget* control, int tag) {
+    control->setProperty(kTag, tag);
+}
 
 void SetOnChange(QWidget* control, ChangeHandler handler) {
     delete linkOf(control);
     if (handler) new ChangeLink(control, std::move(handler));
 }
 
-bool HasOnChange(const QWidget* control) { return linkOf(control) != nullptr; }
+bool HasOnChange(const QWidget* control) {
+    return linkOf(control) != nullptr;
+}
 
 bool AttachOnChangeUnlessOwn(QWidget* control, ChangeHandler handler) {
     if (HasOnChange(control)) return false;
@@ -91,7 +97,8 @@ void SetControlText(QWidget* control, const QString& text) {
 
 namespace {
 
-void setGroupColors(QWidget* control, QPalette::ColorGroup group, const QColor& background, const QColor& text) {
+void setGroupColors(QWidget* control, QPalette::ColorGroup group, const QColor& background,
+                    const QColor& text) {
     QPalette p = control->palette();
     const bool disabled = group == QPalette::Disabled;
     const QPalette::ColorGroup groups[] = {disabled ? QPalette::Disabled : QPalette::Active,
@@ -132,6 +139,8 @@ void SetHint(QWidget* control, const QString& hint) {
     control->setToolTip(ShortHint(hint));
 }
 
-QString Hint(const QWidget* control) { return control->property(kHint).toString(); }
+QString Hint(const QWidget* control) {
+    return control->property(kHint).toString();
+}
 
 } // namespace platform

@@ -20,20 +20,29 @@ QWidget* create(const ControlRow& row, QWidget* parent) {
         w->setAutoFillBackground(true);
         return w;
     }
-    case ControlKind::Label: return new QLabel(caption, parent);
-    case ControlKind::Edit: return new QLineEdit(parent);
-    case ControlKind::OneLineMemo: return new TMemo(parent, true);
-    case ControlKind::Memo: return new TMemo(parent);
-    case ControlKind::Date: return new TDatePicker(parent);
-    case ControlKind::Number: return new TNumberEdit(parent);
-    case ControlKind::Combo: return new QComboBox(parent);
+    case ControlKind::Label:
+        return new QLabel(caption, parent);
+    case ControlKind::Edit:
+        return new QLineEdit(parent);
+    case ControlKind::OneLineMemo:
+        return new TMemo(parent, true);
+    case ControlKind::Memo:
+        return new TMemo(parent);
+    case ControlKind::Date:
+        return new TDatePicker(parent);
+    case ControlKind::Number:
+        return new TNumberEdit(parent);
+    case ControlKind::Combo:
+        return new QComboBox(parent);
     case ControlKind::ListBox: {
         auto* w = new QListWidget(parent);
         w->setSelectionMode(QAbstractItemView::MultiSelection);
         return w;
     }
-    case ControlKind::Button: return new QPushButton(caption, parent);
-    case ControlKind::PageControl: return new QTabWidget(parent);
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::PageControl:
+        return new QTabWidget(parent);
     case ControlKind::Sheet: {
         auto* tabs = qobject_cast<QTabWidget*>(parent);
         if (!tabs) qFatal("form table: sheet %s is not inside a page control", row.name);

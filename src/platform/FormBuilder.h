@@ -8,7 +8,7 @@ class QWidget;
 namespace platform {
 
 enum class ControlKind {
-    Panel,       // plain container, may carry a background colour
+    Panel, // plain container, may carry a background colour
     Label,
     Edit,
     OneLineMemo, // TMemo in one-line mode
@@ -16,7 +16,7 @@ enum class ControlKind {
     Date,        // TDatePicker
     Number,      // TNumberEdit
     Combo,
-    ListBox,     // multi-select list
+    ListBox, // multi-select list
     Button,
     PageControl, // QTabWidget
     Sheet,       // a page of the PageControl named as parent; caption = tab text

@@ -24,7 +24,9 @@ public:
 
 } // namespace
 
-QStyle* CreateAppStyle() { return new AppStyle; }
+QStyle* CreateAppStyle() {
+    return new AppStyle;
+}
 
 HintFilter::HintFilter(HintEvent onHint, QObject* parent) : QObject(parent), m_onHint(std::move(onHint)) {
     qApp->installEventFilter(this);

@@ -4,19 +4,22 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace platform {
 
-MsgAnswer QtDialogs::MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) {
+MsgAnswer QtDialogs::MessageBox(const QString& text, const QString& caption, MsgButtons buttons,
+                                MsgIcon icon) {
     const QMessageBox::Icon qtIcon = icon == MsgIcon::Error         ? QMessageBox::Critical
                                      : icon == MsgIcon::Information ? QMessageBox::Information
                                                                     : QMessageBox::Warning;
     const bool yesNo = buttons == MsgButtons::YesNo;
-    QMessageBox box(qtIcon, caption, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
+    QMessageBox box(qtIcon, caption, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    m_owner);
     if (yesNo) {
-        box.setButtonText(QMessageBox::Yes, QStringLiteral("&Oui"));
-        box.setButtonText(QMessageBox::No, QStringLiteral("&Non"));
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
         box.setDefaultButton(QMessageBox::No);
     }
     // A busy cursor must not hide that the box waits for an answer.
@@ -29,7 +32,8 @@ MsgAnswer QtDialogs::MessageBox(const QString& text, const QString& caption, Msg
 }
 
 void QtDialogs::SetCursor(Cursor cursor) {
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
     if (cursor == Cursor::Hourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
@@ -42,7 +46,9 @@ bool QtDialogs::CtrlHeld() const {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
 }
 
-bool QtDialogs::OpenBrowser(const QString& address) { return QDesktopServices::openUrl(QUrl(address)); }
+bool QtDialogs::OpenBrowser(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
+}
 
 QString QtDialogs::PickFolder(const QString& caption, const QString& startFolder) {
     return QFileDialog::getExistingDirectory(m_owner, caption, startFolder);

@@ -1,10 +1,10 @@
 // The 250 ms heartbeat, tick by tick.
 #include "WindowFixture.h"
+#include "server/Requests.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include "server/Requests.h"
 
 TEST_F(WindowTest, CountersAndCountdownsTickByTick) {
     WriteIni(Parameters({{"BaseHRef", ""}, {"idTVO", "12"}, {"HttpRoot", "root"}, {"URLImages", "img/"}}));
@@ -46,7 +46,8 @@ TEST_F(WindowTest, CountdownEndingDuringARequestWaitsForItsEnd) {
     auto w = Open();
     Tick(*w);
     server.SetAnswer([](const std::string& target) {
-        if (target.find("slow") != std::string::npos) std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        if (target.find("slow") != std::string::npos)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
         return TestServer::DefaultAnswer(target);
     });
     bool inRequest = false;
@@ -64,7 +65,8 @@ TEST_F(WindowTest, CountdownEndingDuringARequestWaitsForItsEnd) {
     EXPECT_EQ(w->State.SearchCountdown, 1);
     QElapsedTimer t;
     t.start();
-    while (searches == 0 && t.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (searches == 0 && t.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(searches, 1);
     EXPECT_EQ(searchesInRequest, 0);
 }

@@ -25,7 +25,9 @@ protected:
         QDir().mkpath(dir.filePath("temp"));
         platform::IniFile ini(Ini());
         for (const auto& [key, value] : {std::pair<QString, QString>{"BaseHRef", server.Base()},
-                                         {"idTVO", "12"}, {"idUser", "1000042"}, {"UserConcession", "MERISCA"},
+                                         {"idTVO", "12"},
+                                         {"idUser", "1000042"},
+                                         {"UserConcession", "MERISCA"},
                                          {"Trace", "1"}})
             ASSERT_TRUE(ini.WriteString(u"Options", key, value));
     }

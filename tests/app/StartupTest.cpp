@@ -29,11 +29,12 @@ TEST_F(WindowTest, SettersTraceTheParameterNamesInOrder) {
     Tick(*w);
     const QStringList lines = TraceLines(Temp());
     // The first call creates the log and its message is lost.
-    const QStringList expected = {"basehref",   "idtvo",          "ocxname",  "ocxversion",
-                                  "urlimages",  "iduser",         "userconcession", "usersite",
-                                  "whereclause", "orderclause",   "idClient", "on TimerOK : "};
+    const QStringList expected = {"basehref",    "idtvo",       "ocxname",        "ocxversion",
+                                  "urlimages",   "iduser",      "userconcession", "usersite",
+                                  "whereclause", "orderclause", "idClient",       "on TimerOK : "};
     ASSERT_GE(lines.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], "25/12/2009 14:03:22 - " + expected[i]);
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i], "25/12/2009 14:03:22 - " + expected[i]);
 }
 
 TEST_F(WindowTest, IdTypeVO) {

@@ -1,6 +1,5 @@
 // The warning line and its band, the debug strip, the hints.
 #include "WindowFixture.h"
-
 #include "app/FormTable.h"
 #include "platform/Controls.h"
 
@@ -41,8 +40,8 @@ TEST_F(WindowTest, SuperAdministratorStripOrWarningLineBesideTheButtons) {
     Tick(*w);
     const int buttonsBottom = w->JvXPNext->y() + w->JvXPNext->height();
     EXPECT_EQ(w->height(), buttonsBottom + 75);
-    for (QLabel* label : {w->LbDebugInfo0, w->LbDebugInfo1, w->LbDebugInfo2, w->LbDebugInfo3, w->LbHttpRoot,
-                          w->LbBaseHRef}) {
+    for (QLabel* label :
+         {w->LbDebugInfo0, w->LbDebugInfo1, w->LbDebugInfo2, w->LbDebugInfo3, w->LbHttpRoot, w->LbBaseHRef}) {
         EXPECT_TRUE(label->isVisibleTo(w.get())) << label->objectName().toStdString();
         EXPECT_LE(label->y() + label->height(), w->height());
     }
@@ -61,18 +60,27 @@ TEST_F(WindowTest, UpdateHintsThereAndBack) {
     auto w = Open();
     QPushButton* buttons[] = {w->JvXPBtnActualize, w->JvXPBtnNewVO, w->JvXPBtnPrint,
                               w->JvXPBtnSuppr,     w->JvXPNext,     w->JvXPPrev};
-    const QString designed[] = {"rechargement des informations du véhicule", "nouveau véhicule",
-                                "impression de la fiche du véhicule", "suppression de l'enregistrement",
-                                "enregistrement suivant", "enregistrement précédent"};
-    const QString customer[] = {"rechargement des informations du client", "nouveau client",
-                                "impression de la fiche du client", "suppression de l'enregistrement",
-                                "enregistrement suivant", "enregistrement précédent"};
+    const QString designed[] = {"rechargement des informations du véhicule",
+                                "nouveau véhicule",
+                                "impression de la fiche du véhicule",
+                                "suppression de l'enregistrement",
+                                "enregistrement suivant",
+                                "enregistrement précédent"};
+    const QString customer[] = {"rechargement des informations du client",
+                                "nouveau client",
+                                "impression de la fiche du client",
+                                "suppression de l'enregistrement",
+                                "enregistrement suivant",
+                                "enregistrement précédent"};
     w->UpdateHints(true);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(platform::Hint(buttons[i]), customer[i]);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(platform::Hint(buttons[i]), customer[i]);
     w->UpdateHints(true);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(platform::Hint(buttons[i]), customer[i]);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(platform::Hint(buttons[i]), customer[i]);
     w->UpdateHints(false);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(platform::Hint(buttons[i]), designed[i]);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(platform::Hint(buttons[i]), designed[i]);
 }
 
 TEST_F(WindowTest, HintEventShowsTheLongHint) {

@@ -2,11 +2,10 @@
 // A real HTTP server on 127.0.0.1 for the client's tests: it records every request target and
 // answers from a function the test may replace. The default answers are a small record of the
 // demo dealership and its reference documents.
-#include <httplib.h>
-
 #include <QString>
 #include <chrono>
 #include <functional>
+#include <httplib.h>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -48,7 +47,8 @@ public:
     // Requests whose target contains `part`.
     int Count(const std::string& part) const {
         int n = 0;
-        for (const std::string& t : Targets()) n += t.find(part) != std::string::npos;
+        for (const std::string& t : Targets())
+            n += t.find(part) != std::string::npos;
         return n;
     }
     // Waits (without pumping events: for requests of another process) until Count(part) >= n.
@@ -66,7 +66,8 @@ public:
             return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><document><User><UserConcession>MERISCA"
                    "</UserConcession><Name_>Martin</Name_></User><GNames><GName>USER_SVO</GName></GNames>"
                    "<tVO><idtVO>12</idtVO><TypeVO>1</TypeVO></tVO></document>";
-        return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><document><Concession>MERISCA</Concession></document>";
+        return "<?xml version=\"1.0\" "
+               "encoding=\"ISO-8859-1\"?><document><Concession>MERISCA</Concession></document>";
     }
 
 private:

@@ -2,10 +2,10 @@
 // The real main window, offscreen, in a temporary APPDATA and TEMP, against a TestServer, with
 // scripted dialogs and a fixed clock. The window's timer is stopped: tests tick it by hand.
 #include "TestServer.h"
-#include "support/QtPrinters.h"
 #include "app/AxGarvex.h"
 #include "platform/DelphiDate.h"
 #include "platform/ScriptedDialogs.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,8 @@ protected:
     platform::ScriptedDialogs dialogs;
 
     void SetUp() override {
-        for (const char* name : {"http_proxy", "HTTP_PROXY"}) qunsetenv(name);
+        for (const char* name : {"http_proxy", "HTTP_PROXY"})
+            qunsetenv(name);
         qputenv("APPDATA", AppData().toUtf8());
         qputenv("TEMP", Temp().toUtf8());
         QDir().mkpath(AppData() + "/Garvex");
@@ -34,7 +35,8 @@ protected:
     }
     void TearDown() override {
         platform::SetClock({});
-        for (const char* name : {"APPDATA", "TEMP", "http_proxy", "HTTP_PROXY"}) qunsetenv(name);
+        for (const char* name : {"APPDATA", "TEMP", "http_proxy", "HTTP_PROXY"})
+            qunsetenv(name);
     }
 
     QString AppData() const { return dir.filePath("appdata"); }
@@ -44,8 +46,12 @@ protected:
     // The usual parameters against the test server, with `changes` applied (an empty value
     // removes the key).
     Keys Parameters(const Keys& changes = {}) const {
-        Keys keys = {{"BaseHRef", server.Base()}, {"HttpRoot", "http://garvex.test/"}, {"idTVO", "12"},
-                     {"idUser", "1000042"},       {"UserConcession", "MERISCA"},      {"UserSite", "#"},
+        Keys keys = {{"BaseHRef", server.Base()},
+                     {"HttpRoot", "http://garvex.test/"},
+                     {"idTVO", "12"},
+                     {"idUser", "1000042"},
+                     {"UserConcession", "MERISCA"},
+                     {"UserSite", "#"},
                      {"URLImages", server.Base() + "images/"}};
         for (const auto& [key, value] : changes) {
             std::erase_if(keys, [&](const auto& k) { return k.first == key; });
@@ -57,7 +63,8 @@ protected:
         QFile f(IniPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("[Options]\r\n");
-        for (const auto& [key, value] : keys) f.write((key + '=' + value + "\r\n").toLatin1());
+        for (const auto& [key, value] : keys)
+            f.write((key + '=' + value + "\r\n").toLatin1());
     }
 
     std::unique_ptr<app::TAxGarvex> Open() {
@@ -66,7 +73,8 @@ protected:
         return w;
     }
     static void Tick(app::TAxGarvex& w, int n = 1) {
-        for (int i = 0; i < n; ++i) w.Timer1Timer();
+        for (int i = 0; i < n; ++i)
+            w.Timer1Timer();
     }
     static QStringList TraceLines(const QString& folder) {
         QFile f(folder + "/TAXGarvex.log");

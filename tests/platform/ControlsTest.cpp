@@ -1,5 +1,6 @@
 // The VCL behaviour of the controls, on real widgets.
 #include "platform/Controls.h"
+
 #include "platform/FormBuilder.h"
 #include "platform/Widgets.h"
 
@@ -39,22 +40,28 @@ TEST(Controls, ProgramChangesFireTheHandlerAndTheTextReadsBack) {
         {"memo keeps CR LF", [] { return new TMemo; }, "ligne 1\r\nligne 2", "ligne 1\r\nligne 2"},
         {"one-line memo", [] { return new TMemo(nullptr, true); }, "DUPONT", "DUPONT"},
         {"date", [] { return new TDatePicker; }, "25/12/2009", "25/12/2009"},
-        {"date emptied shows the mask", [] {
+        {"date emptied shows the mask",
+         [] {
              auto* d = new TDatePicker;
              d->setText("01/01/2010");
              return d;
-         }, "", "__/__/____"},
-        {"date given the mask is empty", [] {
+         },
+         "", "__/__/____"},
+        {"date given the mask is empty",
+         [] {
              auto* d = new TDatePicker;
              d->setText("01/01/2010");
              return d;
-         }, "__/__/____", "__/__/____"},
+         },
+         "__/__/____", "__/__/____"},
         {"combo list", [] { return combo(false); }, "VD", "VD"},
-        {"combo list, unknown item", [] {
+        {"combo list, unknown item",
+         [] {
              auto* c = combo(false);
              c->setCurrentIndex(0);
              return c;
-         }, "XX", ""},
+         },
+         "XX", ""},
         {"combo with typing", [] { return combo(true); }, "Autre", "Autre"},
     };
     for (const ValueCase& c : cases) {
@@ -148,7 +155,8 @@ TEST(FormBuilder, BuildsNamedControlsIntoTheirParents) {
     auto* date = Require<TDatePicker>(&root, "cDateEntree");
     EXPECT_EQ(date->parentWidget(), tabs->widget(0));
     EXPECT_EQ(date->geometry(), QRect(10, 20, 100, 21));
-    EXPECT_EQ(Require<QListWidget>(&root, "cInfoEquiInterieur")->selectionMode(), QAbstractItemView::MultiSelection);
+    EXPECT_EQ(Require<QListWidget>(&root, "cInfoEquiInterieur")->selectionMode(),
+              QAbstractItemView::MultiSelection);
     QWidget* save = Require<QWidget>(&root, "JvXPBtnSave");
     EXPECT_EQ(ControlText(save), "Enregistrer");
     EXPECT_EQ(save->toolTip(), "Enregistrer");
