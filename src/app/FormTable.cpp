@@ -7,7 +7,7 @@ using platform::ControlKind;
 using K = ControlKind;
 
 // Header band and command buttons at the top, the page control in the middle, record
-// navigation at the bottom, the status strip below the normal height.
+// navigation and the warning line at the bottom, the debug strip below the normal height.
 constexpr platform::ControlRow kMainForm[] = {
     {K::Panel, "PanelWarning", "", 0, 0, 1000, 74},
     {K::Edit, "xcInfoNVO", "", 8, 8, 110, 28},
@@ -47,7 +47,7 @@ constexpr platform::ControlRow kMainForm[] = {
     {K::Button, "JvXPPrev", "", 780, 616, 104, 30, "<< Enrg.Préc.", "enregistrement précédent"},
     {K::Button, "JvXPNext", "", 888, 616, 104, 30, ">> Enrg.Suiv.", "enregistrement suivant"},
 
-    {K::Label, "LbDebugInfo0", "", 8, 654, 600, 18},
+    {K::Label, "LbDebugInfo0", "", 8, 616, 760, 30},
     {K::Label, "LbDebugInfo1", "", 8, 670, 600, 16},
     {K::Label, "LbDebugInfo2", "", 8, 686, 600, 16},
     {K::Label, "LbDebugInfo3", "", 8, 702, 600, 16},
