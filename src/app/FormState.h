@@ -1,8 +1,9 @@
 #pragma once
 // The state the main window owns for the life of the process and every room reads: the
-// parameters of the INI file and the heartbeat's counters. Rooms add their own members here as
-// they land (pages, grid rows, cursors, flags, rights).
+// parameters of the INI file, the heartbeat's counters and the record on screen. Rooms add their
+// own members here as they land.
 #include "app/TraceLog.h"
+#include "record/RecordState.h"
 
 #include <QString>
 
@@ -24,7 +25,7 @@ enum class Param {
     idClient
 };
 
-struct FormState {
+struct FormState : record::RecordState {
     QString IniFileName;
     TraceLog Trace; // TraceOn and TempDir
     int ParamCount = 0;
