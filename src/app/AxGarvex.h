@@ -48,6 +48,8 @@ public:
     // delayed search. Empty until their room sets them.
     std::function<void()> HttpGetDblInfo;
     std::function<void(int extraRows)> HttpGetSearchInfo;
+    // Loads the record on screen: the record form sets it.
+    std::function<void(bool ReloadFiles)> OnUpdateView;
 
     // Start-up and reload.
     void ActiveFormCreate();
@@ -68,7 +70,9 @@ public:
 
     void Timer1Timer();
     void FirstLoad();
-    void UpdateView(bool ReloadFiles);
+    void UpdateView(bool ReloadFiles) {
+        if (OnUpdateView) OnUpdateView(ReloadFiles);
+    }
 
     // Status line.
     void UpdateHints(bool customerMode);

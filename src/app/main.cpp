@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
 #include "platform/SingleInstance.h"
+#include "record/RecordForm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     platform::QtDialogs dialogs;
     app::TAxGarvex window(dialogs);
     dialogs.SetOwner(&window);
+    record::AttachRecordForm(window);
     QObject::connect(&instance, &platform::SingleInstance::MessageReceived, &window,
                      [&window](const QByteArray& message) {
                          if (message == "actualize")

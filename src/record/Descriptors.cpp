@@ -10,17 +10,32 @@ namespace {
 
 constexpr int kMaxXmlTag = 200;
 
-int twips(const QString& holder) { return qRound(platform::StrToIntDef(holder, 20) / 15.0); }
+int twips(const QString& holder) {
+    return qRound(platform::StrToIntDef(holder, 20) / 15.0);
+}
 
 } // namespace
 
 void DescriptorKeys::Read(const server::TXml& item) {
-    const std::pair<const char*, QString*> keys[] = {
-        {"vInfo", &vInfo},       {"descInfo", &descInfo}, {"idNum", &idNum},       {"txtInfo", &txtInfo}, {"tag", &tag},
-        {"defval", &defval},     {"width", &width},       {"left", &left},       {"top", &top},
-        {"length", &length},     {"tInfo", &tInfo},       {"tControl", &tControl}, {"height", &height},
-        {"color", &color},       {"notNull", &notNull},   {"enabled", &enabled}, {"fieldInfo", &fieldInfo}};
-    for (const auto& [name, holder] : keys) server::XmlGet(item, QString::fromLatin1(name), *holder);
+    const std::pair<const char*, QString*> keys[] = {{"vInfo", &vInfo},
+                                                     {"descInfo", &descInfo},
+                                                     {"idNum", &idNum},
+                                                     {"txtInfo", &txtInfo},
+                                                     {"tag", &tag},
+                                                     {"defval", &defval},
+                                                     {"width", &width},
+                                                     {"left", &left},
+                                                     {"top", &top},
+                                                     {"length", &length},
+                                                     {"tInfo", &tInfo},
+                                                     {"tControl", &tControl},
+                                                     {"height", &height},
+                                                     {"color", &color},
+                                                     {"notNull", &notNull},
+                                                     {"enabled", &enabled},
+                                                     {"fieldInfo", &fieldInfo}};
+    for (const auto& [name, holder] : keys)
+        server::XmlGet(item, QString::fromLatin1(name), *holder);
 }
 
 void DescriptorKeys::ReadField(const server::TXml& item) {
@@ -32,7 +47,9 @@ FieldGeometry GeometryOf(const DescriptorKeys& keys) {
     return {twips(keys.width), twips(keys.left), twips(keys.top) - 35, std::max(twips(keys.height), 18)};
 }
 
-int IntegerKey(const QString& holder) { return platform::StrToIntDef(holder, 0); }
+int IntegerKey(const QString& holder) {
+    return platform::StrToIntDef(holder, 0);
+}
 
 int CaptionLeft(int left, int tControl) {
     if (CaptionAbove(tControl)) return left;
@@ -40,7 +57,9 @@ int CaptionLeft(int left, int tControl) {
     return left <= 400 ? left - 48 : left - 22;
 }
 
-bool CaptionAbove(int tControl) { return tControl == 110 || tControl == 120; }
+bool CaptionAbove(int tControl) {
+    return tControl == 110 || tControl == 120;
+}
 
 QString DecodeCaption(QString text) {
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"))
@@ -84,10 +103,12 @@ TsDesc FieldDescriptorOf(const DescriptorKeys& keys) {
     return d;
 }
 
-bool VisibleFor(int enabled, bool right) { return right ? enabled != 3 : enabled != 2; }
+bool VisibleFor(int enabled, bool right) {
+    return right ? enabled != 3 : enabled != 2;
+}
 
 std::optional<PageDescriptor> FindPageDescriptor(const server::TXml& XmlStruct, const QString& kind, int page,
-                                                DescriptorKeys& keys) {
+                                                 DescriptorKeys& keys) {
     server::TXml items = XmlStruct;
     server::XmlSelect(items, QStringLiteral("axStructS"));
     const QString number = QString::number(page);

@@ -24,7 +24,7 @@ struct DescriptorKeys {
 
 // Places and sizes in pixels: twips / 15 to the nearest integer, 20 twips when a key is missing.
 struct FieldGeometry {
-    int Width = 0;  // 0: no control is created
+    int Width = 0; // 0: no control is created
     int Left = 0;
     int Top = 0;    // less the 35 pixels of the old form's header
     int Height = 0; // at least 18
@@ -65,6 +65,6 @@ struct PageDescriptor {
     QString ControlPrefix; // defval
 };
 std::optional<PageDescriptor> FindPageDescriptor(const server::TXml& XmlStruct, const QString& kind, int page,
-                                                DescriptorKeys& keys);
+                                                 DescriptorKeys& keys);
 
 } // namespace record

@@ -14,8 +14,10 @@ QString DecodeEditText(QString text) {
 
 void LoadFieldValue(TsDesc& desc, const server::TXml& valueCursor, bool isNew) {
     QString value;
-    if (isNew) value = desc.defval;
-    else server::XmlGet(valueCursor, desc.ValueTag(), value);
+    if (isNew)
+        value = desc.defval;
+    else
+        server::XmlGet(valueCursor, desc.ValueTag(), value);
     if (desc.tControl == 109 && desc.tInfo == 2) value = DecodeEditText(value);
     if (desc.tInfo == 1 && value == u"now") value = platform::DateToStr(platform::Date());
     if (desc.tInfo == 4 || desc.tInfo == 5) value.remove(u' ');

@@ -10,12 +10,17 @@ KindChoice ChooseRecordKind(const QString& idClient, const QString& typeVO, cons
     if (!idClient.isEmpty()) return {KindCL, QStringLiteral("TVC"), {}};
     KindChoice c{{}, QStringLiteral("tVO"), typeVO};
     if (c.RecordTypeVO.isEmpty()) c.RecordTypeVO = idTypeVO == 1 ? QStringLiteral("1") : QStringLiteral("2");
-    if (c.RecordTypeVO == u"1") c.RecordKind = KindVO;
-    else if (!statutVD.isEmpty() && idTypeVO == 3) c.RecordKind = KindVD;
-    else c.RecordKind = KindVN;
+    if (c.RecordTypeVO == u"1")
+        c.RecordKind = KindVO;
+    else if (!statutVD.isEmpty() && idTypeVO == 3)
+        c.RecordKind = KindVD;
+    else
+        c.RecordKind = KindVN;
     return c;
 }
 
-bool IsNewRecordId(const QString& id) { return platform::StrToIntDef(id, 0) <= 0; }
+bool IsNewRecordId(const QString& id) {
+    return platform::StrToIntDef(id, 0) <= 0;
+}
 
 } // namespace record

@@ -18,7 +18,9 @@ inline const QString KindVO = QStringLiteral("_TVO");
 inline const QString KindVD = QStringLiteral("_TVD");
 inline const QString KindVN = QStringLiteral("_TVN");
 inline const QString KindCL = QStringLiteral("_TCL");
-inline QString KindLabel(const QString& kind) { return kind.mid(2, 2); }
+inline QString KindLabel(const QString& kind) {
+    return kind.mid(2, 2);
+}
 
 // Colours are 0x00BBGGRR values, as the descriptors write them; 0 = none.
 using Colour = int;
@@ -77,8 +79,14 @@ struct TsLine {
 };
 
 // A control's descriptor address: (page - 1) * 10000 + index; 0 = none.
-inline int DescriptorTag(int page, int index) { return (page - 1) * 10000 + index; }
-inline int PageOfTag(int tag) { return tag / 10000 + 1; }
-inline int IndexOfTag(int tag) { return tag % 10000; }
+inline int DescriptorTag(int page, int index) {
+    return (page - 1) * 10000 + index;
+}
+inline int PageOfTag(int tag) {
+    return tag / 10000 + 1;
+}
+inline int IndexOfTag(int tag) {
+    return tag % 10000;
+}
 
 } // namespace record

@@ -1,9 +1,10 @@
 #include "app/IniStore.h"
 
+#include "support/QtPrinters.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include "support/QtPrinters.h"
 
 TEST(IniStore, KeepsOptionsInTheUsersIniFile) {
     QTemporaryDir dir;

@@ -13,8 +13,9 @@ namespace {
 TestServer::Answer recordWith(std::string inside) {
     return [inside](const std::string& target) {
         if (target.find("AxInfoVO") == std::string::npos) return TestServer::DefaultAnswer(target);
-        return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><document>" + inside +
-               "<tVO><idtVO>12</idtVO></tVO></document>";
+        return "<?xml version=\"1.0\" "
+               "encoding=\"ISO-8859-1\"?><document><User><UserSite>#</UserSite></User>" +
+               inside + "<tVO><idtVO>12</idtVO></tVO></document>";
     };
 }
 } // namespace

@@ -61,11 +61,17 @@ public:
         return true;
     }
 
+    // The vehicle answered carries the idTVO asked for.
     static std::string DefaultAnswer(const std::string& target) {
-        if (target.find("AxInfoVO") != std::string::npos)
+        if (target.find("AxInfoVO") != std::string::npos) {
+            const size_t at = target.find("idTVO=");
+            const std::string id =
+                at == std::string::npos ? "" : target.substr(at + 6, target.find('&', at) - at - 6);
             return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><document><User><UserConcession>MERISCA"
                    "</UserConcession><Name_>Martin</Name_></User><GNames><GName>USER_SVO</GName></GNames>"
-                   "<tVO><idtVO>12</idtVO><TypeVO>1</TypeVO></tVO></document>";
+                   "<tVO><idtVO>" +
+                   id + "</idtVO><TypeVO>1</TypeVO></tVO></document>";
+        }
         return "<?xml version=\"1.0\" "
                "encoding=\"ISO-8859-1\"?><document><Concession>MERISCA</Concession></document>";
     }

@@ -1,11 +1,11 @@
 #include "app/TraceLog.h"
 
 #include "platform/DelphiDate.h"
+#include "support/QtPrinters.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include "support/QtPrinters.h"
 
 using app::TraceLog;
 

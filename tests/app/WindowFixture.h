@@ -5,6 +5,7 @@
 #include "app/AxGarvex.h"
 #include "platform/DelphiDate.h"
 #include "platform/ScriptedDialogs.h"
+#include "record/RecordForm.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -70,6 +71,7 @@ protected:
     std::unique_ptr<app::TAxGarvex> Open() {
         auto w = std::make_unique<app::TAxGarvex>(dialogs);
         w->Timer1->stop();
+        record::AttachRecordForm(*w);
         return w;
     }
     static void Tick(app::TAxGarvex& w, int n = 1) {

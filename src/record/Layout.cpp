@@ -1,0 +1,572 @@
+#include "Layout.h"
+
+#include "app/AxGarvex.h"
+#include "platform/AsciiCase.h"
+#include "platform/Controls.h"
+#include "platform/DelphiDate.h"
+#include "platform/DelphiNumbers.h"
+#include "platform/FormBuilder.h"
+#include "platform/Widgets.h"
+#include "record/FieldValue.h"
+#include "record/Header.h"
+#include "record/RecordKind.h"
+#include "record/Rights.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace record {
+
+using platform::asciiUpper;
+using server::TXml;
+
+namespace {
+
+QString flagText(bool flag) {
+    return flag ? QStringLiteral("-1") : QStringLiteral("0");
+}
+
+TXml cursorOf(const QString& text) {
+    TXml xml;
+    xml.Document = text;
+    return xml;
+}
+
+QString child(const TXml& xml, const char* name) {
+    QString value;
+    server::XmlGet(xml, QString::fromLatin1(name), value);
+    return value;
+}
+
+Colour colourValue(const QColor& c) {
+    return c.red() | c.green() << 8 | c.blue() << 16;
+}
+
+// The first direct child of the container with exactly that name, in the container's order.
+QWidget* directChild(QWidget* container, const QString& name) {
+    for (QObject* o : container->children())
+        if (o->isWidgetType() && o->objectName() == name) return static_cast<QWidget*>(o);
+    return nullptr;
+}
+
+// A mandatory field loaded empty has its caption underlined.
+bool looksEmpty(const QString& value) {
+    return value.isEmpty() || value == u"0" || value == u"0.00";
+}
+
+} // namespace
+
+QColor ColorOf(Colour value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QColor TLayout::InactiveBorder() {
+    return QColor(212, 208, 200);
+}
+
+TLayout::TLayout(app::TAxGarvex& form, THeader& header) : F(form), m_header(header) {
+    using platform::Require;
+    QWidget* const* sheets = form.Sheets;
+    m_panelCompta = Require<QFrame>(sheets[2], "PanelCompta");
+    m_newVehicle = Require<QAbstractButton>(sheets[7], "JvXPBtnNewVehicle");
+    m_marginSheet = Require<QAbstractButton>(sheets[0], "czFeuilleMarge");
+    m_cNVO = Require<QWidget>(sheets[0], "cNVO");
+    m_cSite = Require<QWidget>(sheets[0], "cSite");
+    m_cVDNVO = Require<QWidget>(sheets[1], "cVDNVO");
+    m_cVDSite = Require<QWidget>(sheets[1], "cVDSite");
+    m_cVNNVO = Require<QWidget>(sheets[2], "cVNNVO");
+    m_cVNSite = Require<QWidget>(sheets[2], "cVNSite");
+    m_cVDInfoTypeVersion = Require<QWidget>(sheets[1], "cVDInfoTypeVersion");
+    m_cVNInfoTypeVersion = Require<QWidget>(sheets[2], "cVNInfoTypeVersion");
+}
+
+app::FormState& TLayout::state() {
+    return F.State;
+}
+
+void TLayout::trace(const QString& text) {
+    F.WriteTrace(text);
+}
+
+bool TLayout::FieldRight(int page, const TsDesc& desc) {
+    const app::FormState& s = F.State;
+    if (page == 8 && s.VehicleCount == 0) return false;
+    return GetDataRights(s.XmlRecord, s.RecordInScope, desc.RightsTag);
+}
+
+void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
+    app::FormState& s = state();
+    trace(QStringLiteral("dans UpdateTabDesc : 1"));
+    QLocale::setDefault(QLocale::c());
+    F.Panel1->hide();
+    s.XmlRecord = TXml{};
+
+    const QString temp = F.TempDir() + u'/';
+    if (!s.idClient.isEmpty() && s.idClient != u"-1") {
+        if (const auto text = server::LoadTextFile(temp + QStringLiteral("XmlCL.xml"))) {
+            s.XmlCustomer = cursorOf(*text);
+            s.XmlRecord = s.XmlCustomer;
+        }
+    } else if (const auto text = server::LoadTextFile(temp + QStringLiteral("XmlVO.xml"))) {
+        s.XmlRecord = cursorOf(*text);
+    }
+    if (ReloadFiles) {
+        for (auto [file, cursor] : {std::pair{QStringLiteral("XmlEquip.xml"), &s.XmlEquip},
+                                    std::pair{QStringLiteral("XmlStruct.xml"), &s.XmlStruct}}) {
+            const auto text = server::LoadTextFile(temp + file);
+            if (!text) throw MissingFile(temp + file);
+            *cursor = cursorOf(*text);
+        }
+        s.FirstTab = 0;
+    }
+
+    trace(QStringLiteral("dans UpdateTabDesc : 2"));
+    readRecordValues();
+    if (SetupPages) setupPages();
+    for (int page = 0; page <= 9; ++page)
+        refreshPage(page);
+    DescriptorKeys keys; // one set for the field descriptors of every page of this pass
+    for (int page = 0; page <= 9; ++page)
+        firstLayout(page, keys);
+
+    if (s.idClient == u"-1") s.FlagNewEnreg = F.xcInfoNVO->text().isEmpty();
+    trace(QStringLiteral("UpdateTabDesc FlagNewEnreg -> ") + flagText(s.FlagNewEnreg) +
+          QStringLiteral(" - ") + F.xcInfoNVO->text() + QStringLiteral(" - ") + s.idClient);
+
+    if (F.xcIdentity->isHidden()) {
+        m_header.setInfoTitre();
+        m_header.setInfoNVO();
+        enableNumberAndSite();
+    }
+    m_header.setInfoField1();
+    m_header.setInfoField2();
+    m_header.setInfoField3();
+    F.PanelSplash->hide();
+    F.Dialogs.SetCursor(platform::Cursor::Default);
+    s.LastInfoModele.clear();
+    if (s.RecordKind == KindVD) s.LastInfoTypeVersion = platform::ControlText(m_cVDInfoTypeVersion);
+    if (s.RecordKind == KindVN) s.LastInfoTypeVersion = platform::ControlText(m_cVNInfoTypeVersion);
+}
+
+// A vehicle that has a photo keeps its number and site. Without a photo they keep what their
+// rights gave them: enabling them here would open them to users without the right.
+void TLayout::enableNumberAndSite() {
+    const QString& kind = state().RecordKind;
+    const bool noPhoto = m_photoName.isEmpty();
+    const std::pair<QWidget*, QWidget*> fields = kind == KindVO   ? std::pair{m_cNVO, m_cSite}
+                                                 : kind == KindVD ? std::pair{m_cVDNVO, m_cVDSite}
+                                                 : kind == KindVN ? std::pair{m_cVNNVO, m_cVNSite}
+                                                                  : std::pair<QWidget*, QWidget*>{};
+    if (!fields.first) return;
+    if (!noPhoto) {
+        fields.first->setEnabled(false);
+        fields.second->setEnabled(false);
+    }
+    if (kind == KindVO) m_marginSheet->setEnabled(true);
+}
+
+void TLayout::readRecordValues() {
+    app::FormState& s = state();
+    TXml& record = s.XmlRecord;
+
+    server::XmlSelect(record, QStringLiteral("User"));
+    s.UserConcession = child(record, "UserConcession");
+    s.UserSite = child(record, "UserSite");
+    s.UserName = child(record, "Name_");
+    s.UserUS1 = child(record, "US1");
+
+    server::XmlSelect(record, QStringLiteral("OptDates"));
+    if (s.LimiteDateDeb == 0) {
+        const auto date = [&](const char* name) { return platform::StrToDateDef(child(record, name), 0); };
+        s.LimiteDateDeb = date("Opt_LimiteDateDeb");
+        s.LimiteDateDebFrevo = date("Opt_LimiteDateDebFrevo");
+        s.LimiteDateDebKundor = date("Opt_LimiteDateDebKundor");
+        s.LimiteDateVerrouVNVO = date("Opt_LimiteDateVerrouVNVO");
+        s.ServerNow = date("Now");
+        s.LimiteDateFin = s.ServerNow;
+        if (s.LimiteDateDeb > s.LimiteDateFin || s.LimiteDateDebFrevo > s.LimiteDateFin ||
+            s.LimiteDateDebKundor > s.LimiteDateFin)
+            s.LimiteDateDeb = s.LimiteDateFin = s.LimiteDateDebFrevo = s.LimiteDateDebKundor =
+                s.LimiteDateVerrouVNVO = 0;
+    }
+
+    TXml section = record;
+    server::XmlSelect(section, QStringLiteral("tVO"));
+    const KindChoice kind =
+        ChooseRecordKind(s.idClient, child(section, "TypeVO"), child(section, "StatutVD"), s.idTypeVO);
+    s.RecordKind = kind.RecordKind;
+    s.RecordTable = kind.RecordTable;
+    if (s.RecordKind != KindCL) s.RecordTypeVO = kind.RecordTypeVO;
+    server::XmlSelect(record, s.RecordTable);
+
+    const bool customer = s.RecordKind == KindCL;
+    F.JvXPBtnNewVO->setText(KindLabel(s.RecordKind));
+    if (s.RecordKind == KindVD)
+        SetHeaderColors(7756236, 0);
+    else
+        SetHeaderColors(15745088, customer ? -1 : 0);
+    F.xcIdentity->setVisible(customer);
+
+    s.RecordFrevo = child(record, "Frevo");
+    m_concession = child(record, "Concession");
+    QString id = child(record, "idVO");
+    server::XmlGet(record, QStringLiteral("idtVO"), id);
+    if (!id.isEmpty()) F.SetIdTVO(id);
+
+    const QString label = KindLabel(s.RecordKind);
+    m_newVehicle->setEnabled(customer && platform::StrToIntDef(s.idClient, 0) > 0);
+    F.JvXPBtnPrint->setEnabled((label != u"VN" && !id.isEmpty()) || customer);
+
+    m_valueCursor = record;
+    trace(QStringLiteral("on UpdateTabDesc : ") + QString::number(s.idTypeVO) + QStringLiteral(" - ") +
+          s.idTVO);
+    trace(QStringLiteral("dans UpdateTabDesc : 3"));
+
+    s.CurrentSite = asciiUpper(child(record, "Site"));
+    s.RecordOwner = asciiUpper(child(record, "idOwner"));
+
+    s.RecordInScope = s.UserSite == u"#" ||
+                      (!s.CurrentSite.isEmpty() && asciiUpper(s.UserSite).contains(s.CurrentSite)) ||
+                      s.RecordOwner == s.idUser;
+    s.LockByDate = false;
+    s.RecordEditable = s.RecordInScope || customer || s.FlagNewEnreg;
+    m_photoName.clear();
+    if (!customer && s.RecordInScope && !s.FlagNewEnreg) {
+        const platform::TDateTime delivered = platform::StrToDateDef(child(record, "DateLivraison"), 0);
+        if (delivered != 0 && delivered < s.LimiteDateVerrouVNVO) {
+            s.LockByDate = true;
+            s.RecordEditable = false;
+        }
+        s.RecordInScope = s.RecordEditable;
+        m_photoName = child(record, "NomImage");
+    }
+    if (s.FlagNewEnreg) s.RecordInScope = true;
+
+    s.RightCompta = GetDataRights(record, s.RecordInScope, QStringLiteral(";COMPTA;"));
+    s.RightKundor = GetDataRights(record, s.RecordInScope, QStringLiteral(";KUNDOR;"));
+    s.RightSuperAdmin = GetDataRights(record, s.RecordInScope, QStringLiteral(";SUPERADMINS;"));
+
+    if (m_concession != s.UserConcession && !s.FlagNewEnreg) {
+        s.XmlRecord = TXml{};
+        s.XmlCustomer = TXml{};
+        m_valueCursor = TXml{};
+    }
+}
+
+void TLayout::setupPages() {
+    app::FormState& s = state();
+    const QSignalBlocker quiet(F.Tabs); // choosing the first tab here is no user's tab change
+    DescriptorKeys keys;
+    for (int page = 0; page <= 9; ++page) {
+        trace(QStringLiteral("dans UpdateTabDesc : 4"));
+        TsPage& p = s.Pages[page];
+        p.ContentLoaded = false;
+        const std::optional<PageDescriptor> found = FindPageDescriptor(s.XmlStruct, s.RecordKind, page, keys);
+        if (!found) {
+            if (page >= 1) F.Tabs->setTabVisible(page - 1, false);
+            p.Present = false;
+            continue;
+        }
+        if (page >= 1) {
+            trace(QStringLiteral("Ajout desc Onglet : ") + QString::number(page));
+            p.Sheet = F.Sheets[page - 1];
+            F.Tabs->setTabText(page - 1, found->Caption);
+            F.Tabs->setTabVisible(page - 1, true);
+        }
+        p.PageIndex = page - 1;
+        p.FieldGroup = found->FieldGroup;
+        p.TableName = found->TableName;
+        p.ControlPrefix = found->ControlPrefix;
+        p.Present = true;
+        if (s.FirstTab == 0) {
+            s.FirstTab = page;
+            F.Tabs->setCurrentIndex(s.FirstTab - 1);
+        }
+    }
+}
+
+void TLayout::selectValueSource(int page) {
+    app::FormState& s = state();
+    if (page == 8) {
+        m_valueCursor = s.XmlCustomer;
+        server::XmlSelect(m_valueCursor, QStringLiteral("TVehS"));
+        s.VehicleCount = 0;
+        if (server::XmlNext(m_valueCursor, QStringLiteral("TVeh")) != 0) {
+            s.VehicleCount = 1;
+            for (int i = 0; i < s.VehicleIndex; ++i) {
+                TXml next = m_valueCursor;
+                if (server::XmlNext(next, QStringLiteral("TVeh")) == 0) break;
+                m_valueCursor = next;
+            }
+        }
+        if (s.VehicleIndex == -1) s.VehicleCount = -1;
+    } else if (page == 9) {
+        m_valueCursor = s.XmlRecord;
+        server::XmlSelect(m_valueCursor, s.RecordTable);
+    }
+}
+
+void TLayout::refreshPage(int page) {
+    app::FormState& s = state();
+    selectValueSource(page);
+    TsPage& p = s.Pages[page];
+    trace(QStringLiteral("Trait. desc Onglet : ") + QString::number(page) + u' ' + flagText(p.Present) +
+          u' ' + flagText(p.LaidOut));
+    if (!p.Present || !p.LaidOut) return;
+    trace(QStringLiteral("p2 Traitement desc Onglet : ") + QString::number(page));
+    s.FlagLoading = true;
+    const bool isNew = s.FlagNewEnreg || (page == 8 && s.FlagNewVehicle);
+    for (int index = 0; index < int(p.Descs.size()); ++index) {
+        trace(QStringLiteral("p3 Ajout desc Onglet : ") + QString::number(page) + QStringLiteral(" - ") +
+              QString::number(index));
+        TsDesc& desc = p.Descs[index];
+        LoadFieldValue(desc, m_valueCursor, isNew);
+        if (desc.Width != 0) {
+            if (desc.tControl == 110 && desc.ListBox)
+                BindListBox(desc.ListBox, page, index);
+            else if ((desc.tControl == 111 || desc.tControl == 112) && desc.Combo && CBoxEvents)
+                CBoxEvents(desc.Combo, page, index);
+            else if (desc.tControl == 109 && desc.ValueControl)
+                BindEdit(desc.ValueControl, page, index);
+        }
+        styleCaption(desc);
+    }
+    s.FlagLoading = false;
+}
+
+void TLayout::firstLayout(int page, DescriptorKeys& keys) {
+    app::FormState& s = state();
+    TsPage& p = s.Pages[page];
+    trace(QStringLiteral("premier Ajout desc Onglet : ") + QString::number(page) + u' ' +
+          flagText(p.Present) + u' ' + flagText(p.LaidOut));
+    if (page == 8) {
+        m_valueCursor = s.XmlCustomer;
+        server::XmlSelect(m_valueCursor, QStringLiteral("TVeh"));
+    } else if (page == 9) {
+        m_valueCursor = s.XmlRecord;
+        server::XmlSelect(m_valueCursor, s.RecordTable);
+    }
+    if (!p.Present || p.LaidOut) return;
+
+    s.FlagLoading = true;
+    trace(QStringLiteral("p2 Ajout desc Onglet : ") + p.FieldGroup);
+    const bool isNew = s.FlagNewEnreg || (page == 8 && s.FlagNewVehicle);
+    TXml items = s.XmlStruct;
+    server::XmlSelect(items, QStringLiteral("axStructS"));
+    int index = 0;
+    while (server::XmlNext(items, QStringLiteral("axStruct")) != 0) {
+        keys.ReadField(items);
+        if (keys.descInfo != p.FieldGroup) continue;
+        if (int(p.Descs.size()) < index + 1) p.Descs.resize(index + 1);
+        TsDesc& desc = p.Descs[index];
+        desc = FieldDescriptorOf(keys);
+        if (keys.fieldInfo.contains(u';'))
+            trace(QStringLiteral("info rubrique : ") + p.FieldGroup + desc.FieldName + keys.fieldInfo);
+        trace(QStringLiteral("z2 Ajout desc Onglet : ") + p.FieldGroup + QStringLiteral(" - ") +
+              desc.FieldName);
+        const bool visible =
+            VisibleFor(IntegerKey(keys.enabled), GetDataRights(s.XmlRecord, s.RecordInScope, desc.RightsTag));
+        LoadFieldValue(desc, m_valueCursor, isNew);
+        bindOrCreate(page, index, keys, visible);
+        styleCaption(p.Descs[index]);
+        p.Descs[index].Placed = true;
+        ++index;
+    }
+    s.FlagLoading = false;
+    p.LaidOut = true;
+}
+
+QWidget* TLayout::containerOf(int page, int idNum) {
+    if (idNum >= 1000) return m_panelCompta;
+    return page >= 1 ? F.Sheets[page - 1] : nullptr;
+}
+
+void TLayout::bindOrCreate(int page, int index, const DescriptorKeys& keys, bool visible) {
+    TsDesc& desc = state().Pages[page].Descs[index];
+    const int idNum = IntegerKey(keys.idNum);
+    const Place place{GeometryOf(keys), IntegerKey(keys.length), containerOf(page, idNum)};
+    if (!place.Container) {
+        // A page-0 field outside the accounting panel has nowhere to go: it stays a field
+        // without control.
+        trace(QStringLiteral("Champ sans onglet : ") + desc.FieldName);
+        return;
+    }
+    m_place = &place;
+    const bool onPanelCompta = place.Container == m_panelCompta;
+    const int tControl = desc.tControl;
+    const bool combo = tControl == 111 || tControl == 112;
+    QWidget* found = directChild(place.Container, state().Pages[page].ControlPrefix + desc.FieldName);
+    if (found) {
+        const bool firstBinding = platform::Tag(found) == 0;
+        found->setVisible(visible);
+        if (tControl == 110 && qobject_cast<QListWidget*>(found))
+            BindListBox(qobject_cast<QListWidget*>(found), page, index);
+        else if (combo && qobject_cast<QComboBox*>(found) && CBoxEvents)
+            CBoxEvents(qobject_cast<QComboBox*>(found), page, index);
+        else if (tControl == 104 && qobject_cast<QAbstractButton*>(found))
+            BindButton(qobject_cast<QAbstractButton*>(found), page, index);
+        else if (tControl == 109)
+            BindEdit(found, page, index);
+        if (firstBinding && !desc.txtInfo.isEmpty() && tControl != 104 && visible) {
+            if (CaptionAbove(tControl))
+                CreateCaptionLabel(page, index, found->x(), found->y() - 20, place.Geometry.Height,
+                                   onPanelCompta);
+            else
+                CreateCaptionLabel(page, index, place.Geometry.Left, found->y(), place.Geometry.Height,
+                                   onPanelCompta);
+        }
+    } else if (place.Geometry.Width != 0) {
+        if (!desc.txtInfo.isEmpty() && tControl != 104)
+            CreateCaptionLabel(page, index, place.Geometry.Left, place.Geometry.Top, place.Geometry.Height,
+                               onPanelCompta);
+        if (tControl == 110)
+            BindListBox(nullptr, page, index);
+        else if (tControl == 104)
+            BindButton(nullptr, page, index);
+        else if (combo) {
+            if (CBoxEvents) CBoxEvents(nullptr, page, index);
+        } else
+            BindEdit(nullptr, page, index);
+        TsDesc& placed = state().Pages[page].Descs[index];
+        for (QWidget* w : {placed.ValueControl, static_cast<QWidget*>(placed.Button),
+                           static_cast<QWidget*>(placed.CaptionLabel)})
+            if (w) w->setVisible(visible);
+    }
+    m_place = nullptr;
+}
+
+void TLayout::enable(QWidget* control, const TsDesc& desc, bool right) {
+    control->setEnabled(right && desc.Width != 0);
+}
+
+void TLayout::applyColors(QWidget* control, const TsDesc& desc, bool right) {
+    const QColor text = ColorOf(desc.FontColor);
+    if (right) {
+        const QColor back =
+            desc.BackColor != 0 ? ColorOf(desc.BackColor) : control->palette().color(QPalette::Base);
+        platform::SetColors(control, back, text);
+    } else {
+        platform::SetColors(control, InactiveBorder(), text);
+        platform::SetDisabledColors(control, InactiveBorder(), QColor(90, 90, 90));
+    }
+}
+
+void TLayout::BindEdit(QWidget* control, int page, int index) {
+    TsDesc& desc = state().Pages[page].Descs[index];
+    const bool created = !control;
+    if (control) {
+        if (desc.BackColor == 0) desc.BackColor = colourValue(control->palette().color(QPalette::Base));
+    } else {
+        control = new platform::TNumberEdit(m_place->Container);
+    }
+    desc.ValueControl = control;
+    const bool right = FieldRight(page, desc);
+    platform::SetTag(control, DescriptorTag(page, index));
+    enable(control, desc, right);
+    if (m_place && m_place->Length != 0)
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setMaxLength(m_place->Length);
+    platform::AttachOnChangeUnlessOwn(control, [this](QWidget* sender) { EditChange(sender); });
+    applyColors(control, desc, right);
+    platform::SetControlText(control, desc.CurValue);
+    if (created) {
+        const FieldGeometry& g = m_place->Geometry;
+        control->setGeometry(g.Left, g.Top, desc.Width, g.Height - 1);
+    }
+}
+
+void TLayout::BindButton(QAbstractButton* control, int page, int index) {
+    TsDesc& desc = state().Pages[page].Descs[index];
+    const bool created = !control;
+    if (!control) control = new QPushButton(desc.txtInfo, m_place->Container);
+    desc.Button = control;
+    const bool right = FieldRight(page, desc);
+    platform::SetTag(control, DescriptorTag(page, index));
+    enable(control, desc, right);
+    QPalette p = control->palette();
+    if (right)
+        p.setColor(QPalette::ButtonText, ColorOf(desc.FontColor));
+    else
+        p.setColor(QPalette::Button, InactiveBorder());
+    control->setPalette(p);
+    if (created) {
+        const FieldGeometry& g = m_place->Geometry;
+        control->setGeometry(g.Left, g.Top + 2, desc.Width, g.Height - 1);
+    }
+}
+
+void TLayout::BindListBox(QListWidget* control, int page, int index) {
+    TsDesc& desc = state().Pages[page].Descs[index];
+    const bool created = !control;
+    if (control) {
+        control->clear();
+        if (desc.BackColor == 0) desc.BackColor = colourValue(control->palette().color(QPalette::Base));
+    } else {
+        control = new QListWidget(m_place->Container);
+        control->setSelectionMode(QAbstractItemView::MultiSelection);
+    }
+    desc.ListBox = control;
+    desc.ValueControl = control;
+    const bool right = FieldRight(page, desc);
+    platform::SetTag(control, DescriptorTag(page, index));
+    enable(control, desc, right);
+    applyColors(control, desc, right);
+    if (created) {
+        const FieldGeometry& g = m_place->Geometry;
+        control->setGeometry(g.Left, g.Top + 21, desc.Width, g.Height + 4);
+    }
+}
+
+void TLayout::CreateCaptionLabel(int page, int index, int left, int top, int height, bool onPanelCompta) {
+    TsDesc& desc = state().Pages[page].Descs[index];
+    QWidget* parent = onPanelCompta ? m_panelCompta : F.Sheets[page - 1];
+    auto* label = new QLabel(desc.txtInfo, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    desc.CaptionLabel = label;
+    platform::SetTag(label, DescriptorTag(page, index));
+    const int x = CaptionAbove(desc.tControl) ? left : CaptionLeft(left, desc.tControl);
+    label->setGeometry(x, top + 2, label->sizeHint().width(), height);
+    label->lower(); // beneath the controls, as the form's own labels are
+    label->show();
+}
+
+void TLayout::styleCaption(const TsDesc& desc) {
+    if (!desc.CaptionLabel) return;
+    QFont f = desc.CaptionLabel->font();
+    f.setUnderline(desc.notNull && looksEmpty(desc.CurValue));
+    desc.CaptionLabel->setFont(f);
+    QPalette p = desc.CaptionLabel->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    desc.CaptionLabel->setPalette(p);
+}
+
+void TLayout::SetHeaderColors(Colour background, Colour text) {
+    // -1 is no colour of its own: the header's text keeps the window's text colour.
+    const QColor textColour = text == -1 ? F.palette().color(QPalette::WindowText) : ColorOf(text);
+    for (QLineEdit* edit :
+         {F.xcInfoTitre, F.xcIdentity, F.xcInfoNVO, F.xcInfoField1, F.xcInfoField2, F.xcInfoField3}) {
+        edit->setEnabled(false);
+        platform::SetDisabledColors(edit, ColorOf(background), textColour);
+        edit->clear();
+    }
+}
+
+void TLayout::EditChange(QWidget* sender) {
+    const int tag = platform::Tag(sender);
+    if (tag == 0) return;
+    TsPage& p = state().Pages[PageOfTag(tag)];
+    const int index = IndexOfTag(tag);
+    if (index >= int(p.Descs.size()) || !p.Descs[index].ValueControl) return;
+    TsDesc& desc = p.Descs[index];
+    QString text = platform::ControlText(desc.ValueControl);
+    if (desc.tInfo == 1 && text == platform::TDatePicker::EmptyText) text.clear();
+    desc.CurValue = text;
+}
+
+} // namespace record

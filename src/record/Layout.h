@@ -1,0 +1,96 @@
+#pragma once
+// The layout pass: reads the record answer and the structure descriptors, decides the record's
+// kind, scope and rights, sets up the tab pages, binds every field descriptor to a control of the
+// form (or creates one), and puts each field's value into its control.
+#include "record/Descriptors.h"
+#include "record/RecordModel.h"
+
+#include <QColor>
+#include <functional>
+#include <stdexcept>
+
+class QAbstractButton;
+class QComboBox;
+class QListWidget;
+class QWidget;
+
+namespace app {
+class TAxGarvex;
+struct FormState;
+} // namespace app
+
+namespace record {
+
+class THeader;
+
+// A reference document the pass needs could not be read: the load stops there.
+struct MissingFile : std::runtime_error {
+    explicit MissingFile(const QString& file) : std::runtime_error(file.toStdString()), File(file) {}
+    QString File;
+};
+
+// The colour of a 0x00BBGGRR value.
+QColor ColorOf(Colour value);
+
+class TLayout {
+public:
+    TLayout(app::TAxGarvex& form, THeader& header);
+
+    // Sets up a descriptor's combo box (creating it when none is given): the pick-list room
+    // plugs it in.
+    std::function<void(QComboBox* boxOrNull, int page, int index)> CBoxEvents;
+
+    void UpdateTabDesc(bool ReloadFiles, bool SetupPages);
+
+    void BindEdit(QWidget* control, int page, int index);
+    void BindButton(QAbstractButton* control, int page, int index);
+    void BindListBox(QListWidget* control, int page, int index);
+    void CreateCaptionLabel(int page, int index, int left, int top, int height, bool onPanelCompta);
+    void SetHeaderColors(Colour background, Colour text);
+
+    // Records the text of a bound edit as its field's current value.
+    void EditChange(QWidget* sender);
+    // Whether the user may edit the field: its groups, and on the customer-vehicle page a vehicle.
+    bool FieldRight(int page, const TsDesc& desc);
+
+    // The system's inactive-border colour, the background of fields the user may not edit.
+    static QColor InactiveBorder();
+
+private:
+    // What the first layout knows of the descriptor being placed, beyond its TsDesc.
+    struct Place {
+        FieldGeometry Geometry;
+        int Length = 0;
+        QWidget* Container = nullptr;
+    };
+
+    app::FormState& state();
+    void trace(const QString& text);
+    void readRecordValues();
+    void setupPages();
+    void refreshPage(int page);
+    void firstLayout(int page, DescriptorKeys& keys);
+    void bindOrCreate(int page, int index, const DescriptorKeys& keys, bool visible);
+    void styleCaption(const TsDesc& desc);
+    void applyColors(QWidget* control, const TsDesc& desc, bool right);
+    void enable(QWidget* control, const TsDesc& desc, bool right);
+    bool fieldRight(int page, const TsDesc& desc);
+    QWidget* containerOf(int page, int idNum);
+    void selectValueSource(int page);
+    void enableNumberAndSite();
+
+    app::TAxGarvex& F;
+    THeader& m_header;
+    QWidget* m_panelCompta;
+    QAbstractButton *m_newVehicle, *m_marginSheet;
+    QWidget *m_cNVO, *m_cSite, *m_cVDNVO, *m_cVDSite, *m_cVNNVO, *m_cVNSite;
+    QWidget *m_cVDInfoTypeVersion, *m_cVNInfoTypeVersion;
+
+    // Working data of one pass.
+    const Place* m_place = nullptr;
+    server::TXml m_valueCursor;
+    QString m_concession; // the record section's Concession
+    QString m_photoName;  // NomImage of an existing vehicle in scope
+};
+
+} // namespace record
