@@ -215,8 +215,7 @@ void TLayout::readRecordValues() {
 
     s.RecordFrevo = child(record, "Frevo");
     m_concession = child(record, "Concession");
-    QString id = child(record, "idVO");
-    server::XmlGet(record, QStringLiteral("idtVO"), id);
+    const QString id = RecordIdOf(record);
     if (!id.isEmpty()) F.SetIdTVO(id);
 
     const QString label = KindLabel(s.RecordKind);

@@ -15,6 +15,7 @@ class TAxGarvex;
 namespace record {
 
 class TRecordForm : public QObject {
+    Q_OBJECT
 public:
     // The developer check: this user, or a user whose name holds this surname, sees the SMS test
     // button; the surname also shows the load time.

@@ -19,6 +19,13 @@ KindChoice ChooseRecordKind(const QString& idClient, const QString& typeVO, cons
     return c;
 }
 
+QString RecordIdOf(const server::TXml& section) {
+    QString id;
+    server::XmlGet(section, QStringLiteral("idVO"), id);
+    server::XmlGet(section, QStringLiteral("idtVO"), id);
+    return id;
+}
+
 bool IsNewRecordId(const QString& id) {
     return platform::StrToIntDef(id, 0) <= 0;
 }

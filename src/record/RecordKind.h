@@ -1,5 +1,7 @@
 #pragma once
 // Which kind of record is on screen, and whether it is new.
+#include "server/TagReader.h"
+
 #include <QString>
 
 namespace record {
@@ -13,6 +15,9 @@ struct KindChoice {
 // typeVO and statutVD are the record section's children (empty when missing).
 KindChoice ChooseRecordKind(const QString& idClient, const QString& typeVO, const QString& statutVD,
                             int idTypeVO);
+
+// The vehicle identifier of a record section: its idtVO, or its idVO when it has no idtVO.
+QString RecordIdOf(const server::TXml& section);
 
 // An identifier read as an integer (0 when it is none) that is 0 or less.
 bool IsNewRecordId(const QString& id);

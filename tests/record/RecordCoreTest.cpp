@@ -42,6 +42,13 @@ TEST(RecordKind, FollowsTheCustomerIdThenTypeVOThenStatutVD) {
     EXPECT_FALSE(IsNewRecordId("15"));
 }
 
+TEST(RecordKind, IdVOStandsInForAMissingIdtVO) {
+    EXPECT_EQ(RecordIdOf(item("<idVO>7</idVO><idtVO>12</idtVO>")), "12");
+    EXPECT_EQ(RecordIdOf(item("<idVO>7</idVO>")), "7");
+    EXPECT_EQ(RecordIdOf(item("<idVO>7</idVO><idtVO></idtVO>")), "");
+    EXPECT_EQ(RecordIdOf(item("<Site>A</Site>")), "");
+}
+
 TEST(Rights, GroupsCountWithoutTheirUserPrefix) {
     server::TXml record;
     record.Document = "<d><GNames><GName>user_Compta</GName><GName>COMPTA2</GName><GName>USER_</GName>"

@@ -1,0 +1,55 @@
+#pragma once
+// The real main window with its record form, offscreen, against the dealership web server started
+// in-process on a loopback port over a temporary SQLite file holding the fixture rows of the test.
+// The clock of the window is fixed; the server's "Now" is the machine's date.
+#include "app/AxGarvex.h"
+#include "platform/ScriptedDialogs.h"
+#include "record/RecordForm.h"
+#include "support/QtPrinters.h"
+#include "webserver/Server.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class RecordWindowTest : public ::testing::Test {
+protected:
+    using Keys = std::vector<std::pair<QString, QString>>;
+
+    // One row of the structure descriptors; the keys left at their defaults are written empty.
+    struct Desc {
+        std::string descInfo, idNum, txtInfo, vInfo, tag, defval, width, left, top, height, length, tInfo, tControl,
+            color, notNull, enabled, fieldInfo;
+    };
+
+    QTemporaryDir dir;
+    platform::ScriptedDialogs dialogs;
+    webserver::Server web;
+    std::string dbPath;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Statements run on the fixture's database file.
+    void Sql(const std::string& statements) const;
+    void Add(const Desc& d) const;
+    // A page descriptor: kind, page number, field group, control prefix, tab caption.
+    void AddPage(const std::string& kind, int page, const std::string& group, const std::string& prefix,
+                 const std::string& caption = "Page") const;
+    // A field of a group with its place in twips.
+    void AddField(const std::string& group, const std::string& vInfo, const std::string& caption, int left, int top,
+                  int width = 1500, int tControl = 109, int tInfo = 2, const std::string& tag = "SVO",
+                  const std::string& enabled = "1") const;
+
+    QString Base() const;
+    // INI parameters: user 1000042 of MERISCA on vehicle 12, with `changes` (an empty value removes).
+    void WriteIni(const Keys& changes = {}) const;
+    // The window after its first load.
+    std::unique_ptr<app::TAxGarvex> Open(const Keys& changes = {});
+    static record::TRecordForm& Form(app::TAxGarvex& w);
+    QStringList TraceLines() const;
+    QString Temp() const { return dir.filePath("temp"); }
+};
