@@ -114,6 +114,7 @@ std::optional<PageDescriptor> FindPageDescriptor(const server::TXml& XmlStruct, 
     const QString number = QString::number(page);
     while (server::XmlNext(items, QStringLiteral("axStruct")) != 0) {
         keys.Read(items);
+        if (scanned) ++*scanned;
         if (keys.descInfo == kind && keys.idNum == number)
             return PageDescriptor{keys.txtInfo, keys.vInfo, keys.tag, keys.defval};
     }

@@ -103,6 +103,7 @@ bool TLayout::FieldRight(int page, const TsDesc& desc) {
 void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
     app::FormState& s = state();
     trace(QStringLiteral("dans UpdateTabDesc : 1"));
+    m_itemsScanned = 0;
     QLocale::setDefault(QLocale::c());
     F.Panel1->hide();
     s.XmlRecord = TXml{};
@@ -266,7 +267,8 @@ void TLayout::setupPages() {
         trace(QStringLiteral("dans UpdateTabDesc : 4"));
         TsPage& p = s.Pages[page];
         p.ContentLoaded = false;
-        const std::optional<PageDescriptor> found = FindPageDescriptor(s.XmlStruct, s.RecordKind, page, keys);
+        const std::optional<PageDescriptor> found =
+            FindPageDescriptor(s.XmlStruct, s.RecordKind, page, keys, &m_itemsScanned);
         if (!found) {
             if (page >= 1) F.Tabs->setTabVisible(page - 1, false);
             p.Present = false;
@@ -361,6 +363,7 @@ void TLayout::firstLayout(int page, DescriptorKeys& keys) {
     int index = 0;
     while (server::XmlNext(items, QStringLiteral("axStruct")) != 0) {
         keys.ReadField(items);
+        ++m_itemsScanned;
         if (keys.descInfo != p.FieldGroup) continue;
         if (int(p.Descs.size()) < index + 1) p.Descs.resize(index + 1);
         TsDesc& desc = p.Descs[index];

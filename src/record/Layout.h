@@ -41,6 +41,8 @@ public:
     std::function<void(QComboBox* boxOrNull, int page, int index)> CBoxEvents;
 
     void UpdateTabDesc(bool ReloadFiles, bool SetupPages);
+    // Descriptor items the last pass read, to watch the cost of laying out.
+    int ItemsScanned() const { return m_itemsScanned; }
 
     void BindEdit(QWidget* control, int page, int index);
     void BindButton(QAbstractButton* control, int page, int index);
@@ -91,6 +93,7 @@ private:
     server::TXml m_valueCursor;
     QString m_concession; // the record section's Concession
     QString m_photoName;  // NomImage of an existing vehicle in scope
+    int m_itemsScanned = 0;
 };
 
 } // namespace record

@@ -97,12 +97,14 @@ TEST(FormAgreement, DemoDescriptorsAndSheetTablesNameTheSameControls) {
             EXPECT_EQ(found->sheet, number - 1);
             const bool onPanel = field["idNum"].toInt() >= 1000;
             EXPECT_STREQ(found->row->parent, onPanel ? "PanelCompta" : "");
-            EXPECT_TRUE(kindFits(field["tControl"].toInt(), found->row->kind)) << field["tControl"].toStdString();
+            EXPECT_TRUE(kindFits(field["tControl"].toInt(), found->row->kind))
+                << field["tControl"].toStdString();
         }
     }
     EXPECT_GT(bound, 100);
     for (auto it = form.cbegin(); it != form.cend(); ++it) {
         if (isFieldControl(it.value().row->kind))
-            EXPECT_TRUE(named.contains(it.key())) << it.key().toStdString() << " has no descriptor in the demo";
+            EXPECT_TRUE(named.contains(it.key()))
+                << it.key().toStdString() << " has no descriptor in the demo";
     }
 }

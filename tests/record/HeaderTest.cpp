@@ -1,9 +1,10 @@
 // The header above the tabs, the window's caption and icon, and the tab switch.
+#include "record/Header.h"
+
 #include "RecordWindowFixture.h"
 #include "platform/Controls.h"
 #include "platform/DelphiDate.h"
 #include "platform/FormBuilder.h"
-#include "record/Header.h"
 #include "server/SqlLiterals.h"
 
 #include <QGuiApplication>
@@ -28,7 +29,8 @@ protected:
 };
 
 TEST_F(HeaderTest, UsedVehicleDaysInStock) {
-    VehiclePages("_TVO", 1, "fVO1", "c", {{"NVO", 4}, {"DateEntree", 1}, {"DateOrdre", 1}, {"CV", 4}, {"KMS", 4}});
+    VehiclePages("_TVO", 1, "fVO1", "c",
+                 {{"NVO", 4}, {"DateEntree", 1}, {"DateOrdre", 1}, {"CV", 4}, {"KMS", 4}});
     auto w = Open();
     const platform::TDateTime now = w->State.ServerNow;
     ASSERT_NE(now, 0);
@@ -44,7 +46,8 @@ TEST_F(HeaderTest, UsedVehicleDaysInStock) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry + std::string(" ") + c.order);
-        Sql(std::string("UPDATE tVehicles SET DateEntree=") + c.entry + ", DateOrdre=" + c.order + " WHERE idTVO=12;");
+        Sql(std::string("UPDATE tVehicles SET DateEntree=") + c.entry + ", DateOrdre=" + c.order +
+            " WHERE idTVO=12;");
         w->UpdateView(false);
         EXPECT_EQ(w->xcInfoField3->text(), c.shown);
     }
@@ -57,9 +60,9 @@ TEST_F(HeaderTest, UsedVehicleDaysInStock) {
 }
 
 TEST_F(HeaderTest, NewVehicleDaysFromOrderToInvoiceOrRegistration) {
-    VehiclePages("_TVN", 3, "fVN3", "cVN",
-                 {{"NVO", 4}, {"DateOrdre", 1}, {"DateFacture", 1}, {"MEC", 1}});
-    Sql("INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, NVO) VALUES (40, 40, 2, 'MERISCA', 'NORD', 900);");
+    VehiclePages("_TVN", 3, "fVN3", "cVN", {{"NVO", 4}, {"DateOrdre", 1}, {"DateFacture", 1}, {"MEC", 1}});
+    Sql("INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, NVO) VALUES (40, 40, 2, 'MERISCA', "
+        "'NORD', 900);");
     auto w = Open({{"idTVO", "40"}, {"idTypeVO", "2"}});
     const struct {
         const char *order, *invoice, *registration;
@@ -82,7 +85,8 @@ TEST_F(HeaderTest, NewVehicleDaysFromOrderToInvoiceOrRegistration) {
 }
 
 TEST_F(HeaderTest, CustomerEmailShrinksWithItsLength) {
-    for (const auto& [length, size] : {std::pair{13, 12}, {14, 10}, {19, 10}, {20, 9}, {25, 9}, {26, 8}, {31, 8}, {32, 7}})
+    for (const auto& [length, size] :
+         {std::pair{13, 12}, {14, 10}, {19, 10}, {20, 9}, {25, 9}, {26, 8}, {31, 8}, {32, 7}})
         EXPECT_EQ(record::EmailFontSize(length), size) << length;
 
     AddPage("_TCL", 0, "fCL0", "");
@@ -121,7 +125,8 @@ TEST_F(HeaderTest, ATabLoadsItsContentOncePerLayout) {
     EXPECT_TRUE(resa1->isVisibleTo(w->Sheets[2]));
 
     resa1->setText("déjà là");
-    for (int sheet : {4, 3, 4, 2}) w->Tabs->setCurrentIndex(sheet);
+    for (int sheet : {4, 3, 4, 2})
+        w->Tabs->setCurrentIndex(sheet);
     EXPECT_EQ(frevoLoads, 1);
     EXPECT_EQ(resa1->text(), "déjà là");
 

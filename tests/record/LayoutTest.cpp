@@ -42,9 +42,10 @@ protected:
 };
 
 TEST_F(LayoutTest, KindFollowsTheRecordAndShowsItsPages) {
-    for (const auto& [kind, page, group, prefix] :
-         {std::tuple{"_TVO", 1, "fVO1", "c"}, {"_TVD", 2, "fVD2", "cVD"}, {"_TVN", 3, "fVN3", "cVN"},
-          {"_TCL", 7, "fCL7", "a"}}) {
+    for (const auto& [kind, page, group, prefix] : {std::tuple{"_TVO", 1, "fVO1", "c"},
+                                                    {"_TVD", 2, "fVD2", "cVD"},
+                                                    {"_TVN", 3, "fVN3", "cVN"},
+                                                    {"_TCL", 7, "fCL7", "a"}}) {
         AddPage(kind, 0, std::string(group) + "0", "");
         AddPage(kind, page, group, prefix, std::string("Onglet ") + kind);
     }
@@ -85,13 +86,28 @@ TEST_F(LayoutTest, CreatedControlsAndCaptionsTakeTheirPlacesFromTwips) {
     UsedVehiclePages();
     const auto field = [&](const char* name, const char* caption, int left, int top, int width, int height,
                            int tControl = 109) {
-        Desc d{"fVO1", "1", caption, name, "SVO", "", std::to_string(width), std::to_string(left),
-               std::to_string(top), std::to_string(height), "0", "2", std::to_string(tControl), "0", "FALSE", "1", ""};
+        Desc d{"fVO1",
+               "1",
+               caption,
+               name,
+               "SVO",
+               "",
+               std::to_string(width),
+               std::to_string(left),
+               std::to_string(top),
+               std::to_string(height),
+               "0",
+               "2",
+               std::to_string(tControl),
+               "0",
+               "FALSE",
+               "1",
+               ""};
         Add(d);
     };
-    field("Essai1", "Un :", 1395, 1125, 1200, 200);   // left 93, top 40, width 80, height 13 -> 18
-    field("Essai2", "Deux :", 1410, 1500, 22, 315);   // left 94, top 65, width 1
-    field("Essai3", "Trois :", 6000, 1875, 23, 315);  // left 400, top 90, width 2
+    field("Essai1", "Un :", 1395, 1125, 1200, 200);    // left 93, top 40, width 80, height 13 -> 18
+    field("Essai2", "Deux :", 1410, 1500, 22, 315);    // left 94, top 65, width 1
+    field("Essai3", "Trois :", 6000, 1875, 23, 315);   // left 400, top 90, width 2
     field("Essai4", "Quatre :", 6015, 600, 1500, 315); // left 401, top 5
     field("Essai5", "Liste :", 3000, 3000, 1500, 1500, 110);
     AddPage("_TVO", 4, "fEQU", "c");
@@ -179,7 +195,10 @@ TEST_F(LayoutTest, EnabledTwoAndThreeShowFieldsByRight) {
     const struct {
         const char* name;
         bool shown, enabled;
-    } cases[] = {{"cCV", true, true}, {"cKMS", false, false}, {"cImmatriculation", false, true}, {"cMEC", true, false}};
+    } cases[] = {{"cCV", true, true},
+                 {"cKMS", false, false},
+                 {"cImmatriculation", false, true},
+                 {"cMEC", true, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QWidget* control = Require<QWidget>(w->Sheets[0], c.name);
@@ -194,7 +213,8 @@ TEST_F(LayoutTest, AnotherDealershipsRecordIsShownEmptyOnPagesLaidOutBefore) {
     UsedVehiclePages();
     AddField("fVO1", "NVO", "N° :", 1650, 645);
     AddField("fVO1", "KMS", "Km :", 1650, 1005, 1500, 109, 4);
-    Sql("INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, NVO, KMS) VALUES (13, 13, 1, 'AUTRE', 'NORD', 99, 7);");
+    Sql("INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, NVO, KMS) VALUES (13, 13, 1, 'AUTRE', "
+        "'NORD', 99, 7);");
     auto w = Open();
     EXPECT_EQ(platform::ControlText(Require<QWidget>(w->Sheets[0], "cKMS")), "42000");
     w->SetIdTVO("13");
@@ -243,7 +263,8 @@ TEST_F(LayoutTest, DeliveredBeforeTheLockDateGreysEveryField) {
     for (const char* name : {"cCV", "cDateLivraison"}) {
         QWidget* control = Require<QWidget>(w->Sheets[0], name);
         EXPECT_FALSE(control->isEnabled()) << name;
-        EXPECT_EQ(control->palette().color(QPalette::Disabled, QPalette::Base), record::TLayout::InactiveBorder());
+        EXPECT_EQ(control->palette().color(QPalette::Disabled, QPalette::Base),
+                  record::TLayout::InactiveBorder());
     }
     EXPECT_EQ(platform::ControlText(Require<QWidget>(w->Sheets[0], "cDateLivraison")), "15/06/2008");
 
@@ -259,7 +280,8 @@ TEST_F(LayoutTest, ACustomerWithoutVehicleGreysThePageOfVehicles) {
     AddPage("_TCL", 8, "fCL8", "v", "Véhicules");
     AddField("fCL8", "idTVO", "", 0, 525, 0);
     AddField("fCL8", "Immatriculation", "Immat :", 7425, 645, 1500, 109, 2, "KUNDOR");
-    Sql("INSERT INTO tClients (idClient, Concession, Site) VALUES (30, 'MERISCA', 'NORD'), (31, 'MERISCA', 'NORD');"
+    Sql("INSERT INTO tClients (idClient, Concession, Site) VALUES (30, 'MERISCA', 'NORD'), (31, 'MERISCA', "
+        "'NORD');"
         "INSERT INTO TVehiclesKundor (idTVO, idClient, Immatriculation) VALUES (5, 31, 'AB-123-CD');");
     auto w = Open({{"idTVO", ""}, {"idClient", "30"}});
     QWidget* plate = Require<QWidget>(w->Sheets[7], "vImmatriculation");
@@ -280,7 +302,8 @@ TEST_F(LayoutTest, RefreshPutsTheNewValuesIntoTheSameControls) {
     AddField("fVO1", "Essai", "Essai :", 1650, 1005, 1500, 109, 5);
     AddField("fVO1", "PrixVente", "Prix :", 1650, 1365, 1500, 109, 5);
     Sql("UPDATE tVehicles SET PrixVente=1234.5 WHERE idTVO=12;"
-        "INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, KMS, PrixVente) VALUES (14, 14, 1, 'MERISCA', 'NORD', 7, 99);");
+        "INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, KMS, PrixVente) VALUES (14, 14, 1, "
+        "'MERISCA', 'NORD', 7, 99);");
     auto w = Open();
     const int children = int(w->Sheets[0]->children().size());
     const auto& descs = w->State.Pages[1].Descs;
@@ -298,8 +321,12 @@ TEST_F(LayoutTest, RefreshPutsTheNewValuesIntoTheSameControls) {
 TEST_F(LayoutTest, MandatoryFieldLoadedEmptyHasItsCaptionUnderlined) {
     UsedVehiclePages();
     for (const auto& [field, value] : {std::pair{"PrixVente", "5"}, {"PrixReprise", ""}, {"CV", "0"}}) {
-        Desc d{"fVO1", "1", std::string(field) + " :", field, "SVO", "", "1500", "1650", "645", "315", "0",
-               field == std::string("CV") ? "4" : "5", "109", "0", "TRUE", "1", ""};
+        Desc d{"fVO1", "1",    std::string(field) + " :",
+               field,  "SVO",  "",
+               "1500", "1650", "645",
+               "315",  "0",    field == std::string("CV") ? "4" : "5",
+               "109",  "0",    "TRUE",
+               "1",    ""};
         Add(d);
         if (*value) Sql(std::string("UPDATE tVehicles SET ") + field + "=" + value + " WHERE idTVO=12;");
     }
@@ -318,12 +345,20 @@ TEST_F(LayoutTest, ThePassWritesItsTraceLines) {
     QStringList lines;
     for (const QString& l : TraceLines())
         lines << l.mid(l.indexOf(QStringLiteral(" - ")) + 3);
-    const QStringList expected = {
-        "UpdateView FlagNewEnreg -> 0 - 12", "dans UpdateTabDesc : 1", "dans UpdateTabDesc : 2",
-        "on UpdateTabDesc : 1 - 12", "dans UpdateTabDesc : 3", "dans UpdateTabDesc : 4", "Ajout desc Onglet : 1",
-        "Trait. desc Onglet : 1 -1 0", "premier Ajout desc Onglet : 1 -1 0", "p2 Ajout desc Onglet : fVO1",
-        "z2 Ajout desc Onglet : fVO1 - idTVO", "info rubrique : fVO1NVOListX;Nom", "z2 Ajout desc Onglet : fVO1 - NVO",
-        "UpdateTabDesc FlagNewEnreg -> 0 -  - "};
+    const QStringList expected = {"UpdateView FlagNewEnreg -> 0 - 12",
+                                  "dans UpdateTabDesc : 1",
+                                  "dans UpdateTabDesc : 2",
+                                  "on UpdateTabDesc : 1 - 12",
+                                  "dans UpdateTabDesc : 3",
+                                  "dans UpdateTabDesc : 4",
+                                  "Ajout desc Onglet : 1",
+                                  "Trait. desc Onglet : 1 -1 0",
+                                  "premier Ajout desc Onglet : 1 -1 0",
+                                  "p2 Ajout desc Onglet : fVO1",
+                                  "z2 Ajout desc Onglet : fVO1 - idTVO",
+                                  "info rubrique : fVO1NVOListX;Nom",
+                                  "z2 Ajout desc Onglet : fVO1 - NVO",
+                                  "UpdateTabDesc FlagNewEnreg -> 0 -  - "};
     qsizetype at = 0;
     for (const QString& e : expected) {
         at = lines.indexOf(e, at);
@@ -338,8 +373,8 @@ TEST_F(LayoutTest, BadDescriptorsLayOutWithoutFault) {
     UsedVehiclePages();
     AddPage("_TVO", 3, "fVO3", "cVN");
     // Not a number: 20 twips, one pixel.
-    Add({"fVO1", "1", "Largeur :", "Essai1", "SVO", "", "large", "gauche", "haut", "x", "y", "2", "109", "rouge",
-         "FALSE", "1", ""});
+    Add({"fVO1", "1", "Largeur :", "Essai1", "SVO", "", "large", "gauche", "haut", "x", "y", "2", "109",
+         "rouge", "FALSE", "1", ""});
     // An unknown kind found on the form is only shown; one not found becomes a number edit.
     AddField("fVO1", "KMS", "Km :", 1650, 1005, 1500, 999);
     AddField("fVO1", "Essai2", "Inconnu :", 1650, 1365, 1500, 999);
@@ -347,8 +382,8 @@ TEST_F(LayoutTest, BadDescriptorsLayOutWithoutFault) {
     AddField("fVO1", "CV", "CV :", 1650, 1725, 1500, 110);
     // Page 0 below 1000 has no container; 1000 and more lands on the accounting panel.
     AddField("fVO0", "Essai3", "Zéro :", 1650, 645);
-    Add({"fVO0", "1001", "Compta :", "Essai4", "COMPTA", "", "1500", "1650", "645", "315", "0", "2", "109", "0",
-         "FALSE", "1", ""});
+    Add({"fVO0", "1001", "Compta :", "Essai4", "COMPTA", "", "1500", "1650", "645", "315", "0", "2", "109",
+         "0", "FALSE", "1", ""});
     auto w = Open();
     const auto& p1 = w->State.Pages[1].Descs;
     ASSERT_EQ(p1.size(), 5u);

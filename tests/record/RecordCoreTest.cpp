@@ -3,9 +3,9 @@
 #include "record/FieldValue.h"
 #include "record/RecordKind.h"
 #include "record/Rights.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
-#include "support/QtPrinters.h"
 
 using namespace record;
 
@@ -26,19 +26,21 @@ TEST(RecordKind, FollowsTheCustomerIdThenTypeVOThenStatutVD) {
         QString kind;
         const char* typeStored;
     } cases[] = {
-        {"12", "1", "", 1, KindCL, ""}, {"0", "1", "", 1, KindCL, ""},    {"", "1", "X", 3, KindVO, "1"},
-        {"", "", "", 1, KindVO, "1"},   {"", "", "", 2, KindVN, "2"},    {"", "", "", 3, KindVN, "2"},
-        {"", "2", "X", 3, KindVD, "2"}, {"", "2", "X", 2, KindVN, "2"},  {"", "2", "", 3, KindVN, "2"},
+        {"12", "1", "", 1, KindCL, ""}, {"0", "1", "", 1, KindCL, ""},  {"", "1", "X", 3, KindVO, "1"},
+        {"", "", "", 1, KindVO, "1"},   {"", "", "", 2, KindVN, "2"},   {"", "", "", 3, KindVN, "2"},
+        {"", "2", "X", 3, KindVD, "2"}, {"", "2", "X", 2, KindVN, "2"}, {"", "2", "", 3, KindVN, "2"},
         {"", "3", "X", 3, KindVD, "3"},
     };
     for (const auto& c : cases) {
         const KindChoice k = ChooseRecordKind(c.idClient, c.typeVO, c.statutVD, c.idTypeVO);
-        EXPECT_EQ(k.RecordKind, c.kind) << c.idClient << "/" << c.typeVO << "/" << c.statutVD << "/" << c.idTypeVO;
+        EXPECT_EQ(k.RecordKind, c.kind)
+            << c.idClient << "/" << c.typeVO << "/" << c.statutVD << "/" << c.idTypeVO;
         EXPECT_EQ(k.RecordTable, c.kind == KindCL ? "TVC" : "tVO");
         EXPECT_EQ(k.RecordTypeVO, c.typeStored);
     }
     EXPECT_EQ(KindLabel(KindVD), "VD");
-    for (const char* id : {"", "abc", "0", "-1", "-2"}) EXPECT_TRUE(IsNewRecordId(id)) << id;
+    for (const char* id : {"", "abc", "0", "-1", "-2"})
+        EXPECT_TRUE(IsNewRecordId(id)) << id;
     EXPECT_FALSE(IsNewRecordId("15"));
 }
 
@@ -66,7 +68,8 @@ TEST(Descriptors, GeometryInTwipsInheritsMissingKeys) {
     DescriptorKeys keys;
     keys.ReadField(item("<vInfo>A</vInfo>"));
     EXPECT_EQ(GeometryOf(keys).Width, 1); // 20 twips while nothing was read
-    keys.ReadField(item("<vInfo>B</vInfo><width>1200</width><left>1410</left><top>600</top><height>200</height>"));
+    keys.ReadField(
+        item("<vInfo>B</vInfo><width>1200</width><left>1410</left><top>600</top><height>200</height>"));
     FieldGeometry g = GeometryOf(keys);
     EXPECT_EQ(g.Width, 80);
     EXPECT_EQ(g.Left, 94);
@@ -85,8 +88,10 @@ TEST(Descriptors, GeometryInTwipsInheritsMissingKeys) {
 TEST(Descriptors, CaptionsStandLeftOfOrAboveTheirControl) {
     const struct {
         int left, tControl, caption;
-    } cases[] = {{93, 109, 5}, {94, 109, 46}, {400, 111, 352}, {401, 109, 379}, {30, 110, 30}, {500, 120, 500}};
-    for (const auto& c : cases) EXPECT_EQ(CaptionLeft(c.left, c.tControl), c.caption) << c.left << " " << c.tControl;
+    } cases[] = {{93, 109, 5},    {94, 109, 46}, {400, 111, 352},
+                 {401, 109, 379}, {30, 110, 30}, {500, 120, 500}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CaptionLeft(c.left, c.tControl), c.caption) << c.left << " " << c.tControl;
     EXPECT_TRUE(CaptionAbove(110));
     EXPECT_FALSE(CaptionAbove(111));
     // "&amp;" goes first, so an escaped "&lt;" ends as "<".
@@ -112,9 +117,10 @@ TEST(Descriptors, ListDefinitionsFromFieldInfo) {
 
 TEST(Descriptors, AFieldDescriptorCarriesItsNameTagRightsAndList) {
     DescriptorKeys keys;
-    keys.ReadField(item("<vInfo>PrixVente;PrixAffiche</vInfo><txtInfo>Prix &amp; remise</txtInfo>"
-                        "<tag>Compta;readonly</tag><tInfo>5</tInfo><tControl>109</tControl><notNull>True</notNull>"
-                        "<color>255</color><width>1500</width><defval>0</defval>"));
+    keys.ReadField(
+        item("<vInfo>PrixVente;PrixAffiche</vInfo><txtInfo>Prix &amp; remise</txtInfo>"
+             "<tag>Compta;readonly</tag><tInfo>5</tInfo><tControl>109</tControl><notNull>True</notNull>"
+             "<color>255</color><width>1500</width><defval>0</defval>"));
     const TsDesc d = FieldDescriptorOf(keys);
     EXPECT_EQ(d.FieldName, "PrixVente");
     EXPECT_EQ(d.XmlTag, "PrixAffiche");
@@ -136,12 +142,13 @@ TEST(Descriptors, AFieldDescriptorCarriesItsNameTagRightsAndList) {
 
 TEST(Descriptors, APageIsDeclaredByItsKindAndDecimalNumber) {
     server::TXml structure;
-    structure.Document = "<d><axStructS>"
-                         "<axStruct><descInfo>_TVO</descInfo><idNum>01</idNum><txtInfo>Faux</txtInfo></axStruct>"
-                         "<axStruct><descInfo>_TVO</descInfo><idNum>1</idNum><txtInfo>VO</txtInfo>"
-                         "<vInfo>gVO1</vInfo><tag>tVehicles</tag><defval>c</defval></axStruct>"
-                         "<axStruct><idNum>2</idNum><vInfo>gVO2</vInfo></axStruct>"
-                         "</axStructS></d>";
+    structure.Document =
+        "<d><axStructS>"
+        "<axStruct><descInfo>_TVO</descInfo><idNum>01</idNum><txtInfo>Faux</txtInfo></axStruct>"
+        "<axStruct><descInfo>_TVO</descInfo><idNum>1</idNum><txtInfo>VO</txtInfo>"
+        "<vInfo>gVO1</vInfo><tag>tVehicles</tag><defval>c</defval></axStruct>"
+        "<axStruct><idNum>2</idNum><vInfo>gVO2</vInfo></axStruct>"
+        "</axStructS></d>";
     DescriptorKeys keys;
     const auto one = FindPageDescriptor(structure, KindVO, 1, keys);
     ASSERT_TRUE(one.has_value());

@@ -62,12 +62,13 @@ void RecordWindowTest::Sql(const std::string& statements) const {
 
 void RecordWindowTest::Add(const Desc& d) const {
     const auto v = [](const std::string& s) { return s.empty() ? std::string("NULL") : quoted(s); };
-    Sql("INSERT INTO StructDesc (Concession, descInfo, idNum, txtInfo, vInfo, tag, defval, width, \"left\", top, "
+    Sql("INSERT INTO StructDesc (Concession, descInfo, idNum, txtInfo, vInfo, tag, defval, width, \"left\", "
+        "top, "
         "height, length, tInfo, tControl, color, \"notNull\", enabled, fieldInfo) VALUES ('..', " +
         v(d.descInfo) + "," + v(d.idNum) + "," + v(d.txtInfo) + "," + v(d.vInfo) + "," + v(d.tag) + "," +
-        v(d.defval) + "," + v(d.width) + "," + v(d.left) + "," + v(d.top) + "," + v(d.height) + "," + v(d.length) +
-        "," + v(d.tInfo) + "," + v(d.tControl) + "," + v(d.color) + "," + v(d.notNull) + "," + v(d.enabled) + "," +
-        v(d.fieldInfo) + ");");
+        v(d.defval) + "," + v(d.width) + "," + v(d.left) + "," + v(d.top) + "," + v(d.height) + "," +
+        v(d.length) + "," + v(d.tInfo) + "," + v(d.tControl) + "," + v(d.color) + "," + v(d.notNull) + "," +
+        v(d.enabled) + "," + v(d.fieldInfo) + ");");
 }
 
 void RecordWindowTest::AddPage(const std::string& kind, int page, const std::string& group,
@@ -82,9 +83,9 @@ void RecordWindowTest::AddPage(const std::string& kind, int page, const std::str
     Add(d);
 }
 
-void RecordWindowTest::AddField(const std::string& group, const std::string& vInfo, const std::string& caption,
-                                int left, int top, int width, int tControl, int tInfo, const std::string& tag,
-                                const std::string& enabled) const {
+void RecordWindowTest::AddField(const std::string& group, const std::string& vInfo,
+                                const std::string& caption, int left, int top, int width, int tControl,
+                                int tInfo, const std::string& tag, const std::string& enabled) const {
     Desc d;
     d.descInfo = group;
     d.idNum = "1";
@@ -104,12 +105,20 @@ void RecordWindowTest::AddField(const std::string& group, const std::string& vIn
     Add(d);
 }
 
-QString RecordWindowTest::Base() const { return QStringLiteral("http://127.0.0.1:%1/garvex/").arg(web.port()); }
+QString RecordWindowTest::Base() const {
+    return QStringLiteral("http://127.0.0.1:%1/garvex/").arg(web.port());
+}
 
 void RecordWindowTest::WriteIni(const Keys& changes) const {
-    Keys keys = {{"BaseHRef", Base()},          {"HttpRoot", "http://garvex.test/"}, {"idTVO", "12"},
-                 {"idUser", "1000042"},         {"UserConcession", "MERISCA"},      {"UserSite", "#"},
-                 {"idTypeVO", "1"},             {"Trace", "1"},                     {"URLImages", Base()}};
+    Keys keys = {{"BaseHRef", Base()},
+                 {"HttpRoot", "http://garvex.test/"},
+                 {"idTVO", "12"},
+                 {"idUser", "1000042"},
+                 {"UserConcession", "MERISCA"},
+                 {"UserSite", "#"},
+                 {"idTypeVO", "1"},
+                 {"Trace", "1"},
+                 {"URLImages", Base()}};
     for (const auto& [key, value] : changes) {
         std::erase_if(keys, [&](const auto& k) { return k.first == key; });
         if (!value.isEmpty()) keys.emplace_back(key, value);
@@ -130,7 +139,9 @@ std::unique_ptr<app::TAxGarvex> RecordWindowTest::Open(const Keys& changes) {
     return w;
 }
 
-record::TRecordForm& RecordWindowTest::Form(app::TAxGarvex& w) { return *w.findChild<record::TRecordForm*>(); }
+record::TRecordForm& RecordWindowTest::Form(app::TAxGarvex& w) {
+    return *w.findChild<record::TRecordForm*>();
+}
 
 QStringList RecordWindowTest::TraceLines() const {
     QFile f(Temp() + "/TAXGarvex.log");

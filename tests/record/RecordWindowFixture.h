@@ -21,8 +21,8 @@ protected:
 
     // One row of the structure descriptors; the keys left at their defaults are written empty.
     struct Desc {
-        std::string descInfo, idNum, txtInfo, vInfo, tag, defval, width, left, top, height, length, tInfo, tControl,
-            color, notNull, enabled, fieldInfo;
+        std::string descInfo, idNum, txtInfo, vInfo, tag, defval, width, left, top, height, length, tInfo,
+            tControl, color, notNull, enabled, fieldInfo;
     };
 
     QTemporaryDir dir;
@@ -40,9 +40,9 @@ protected:
     void AddPage(const std::string& kind, int page, const std::string& group, const std::string& prefix,
                  const std::string& caption = "Page") const;
     // A field of a group with its place in twips.
-    void AddField(const std::string& group, const std::string& vInfo, const std::string& caption, int left, int top,
-                  int width = 1500, int tControl = 109, int tInfo = 2, const std::string& tag = "SVO",
-                  const std::string& enabled = "1") const;
+    void AddField(const std::string& group, const std::string& vInfo, const std::string& caption, int left,
+                  int top, int width = 1500, int tControl = 109, int tInfo = 2,
+                  const std::string& tag = "SVO", const std::string& enabled = "1") const;
 
     QString Base() const;
     // INI parameters: user 1000042 of MERISCA on vehicle 12, with `changes` (an empty value removes).

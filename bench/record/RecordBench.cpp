@@ -1,0 +1,122 @@
+// The time of a record on screen: UpdateView with its request, the layout pass alone over the
+// answer already in its file, and a first layout (a window that has laid out nothing yet), for a
+// used vehicle, a new-vehicle order and a customer of the demo dealership.
+#include "app/AxGarvex.h"
+#include "platform/Hints.h"
+#include "platform/ScriptedDialogs.h"
+#include "record/RecordForm.h"
+#include "webserver/DemoLoader.h"
+#include "webserver/Server.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+struct Demo {
+    QTemporaryDir dir;
+    webserver::Server web;
+    QString base;
+    platform::ScriptedDialogs dialogs;
+
+    Demo() {
+        qputenv("APPDATA", dir.path().toUtf8());
+        qputenv("TEMP", dir.filePath("temp").toUtf8());
+        QDir().mkpath(dir.filePath("Garvex"));
+        QDir().mkpath(dir.filePath("temp"));
+        webserver::demo::DemoOptions demo;
+        demo.dbPath = dir.filePath("demo.sqlite").toStdString();
+        demo.photosDir = dir.filePath("photos").toStdString();
+        demo.photos = false;
+        webserver::demo::createDemo(demo);
+        base = QStringLiteral("http://127.0.0.1:%1/").arg(web.start(demo.dbPath, demo.photosDir));
+    }
+    static Demo& get() {
+        static Demo demo;
+        return demo;
+    }
+    // A window with the record of these parameters on screen.
+    std::unique_ptr<app::TAxGarvex> open(const char* idTVO, const char* idClient, const char* idTypeVO) {
+        QFile f(dir.filePath("Garvex/TAXGarvex.ini"));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(("[Options]\r\nBaseHRef=" + base + "\r\nHttpRoot=" + base + "\r\nidTVO=" + idTVO +
+                 "\r\nidClient=" + idClient + "\r\nidTypeVO=" + idTypeVO +
+                 "\r\nidUser=1000001\r\nUserConcession=MER\r\nUserSite=#\r\n")
+                    .toLatin1());
+        f.close();
+        auto w = std::make_unique<app::TAxGarvex>(dialogs);
+        w->Timer1->stop();
+        record::AttachRecordForm(*w);
+        w->Timer1Timer();
+        return w;
+    }
+};
+
+struct Record {
+    const char *idTVO, *idClient, *idTypeVO;
+};
+constexpr Record kRecords[] = {{"1001", "", "1"}, {"1006", "", "2"}, {"", "1", "1"}};
+
+record::TRecordForm& form(app::TAxGarvex& w) {
+    return *w.findChild<record::TRecordForm*>();
+}
+
+void counters(benchmark::State& state, app::TAxGarvex& w) {
+    state.counters["items_scanned"] = form(w).Layout.ItemsScanned();
+    state.SetLabel(w.State.RecordKind.toStdString());
+}
+
+// The reload a user waits for: request, answer file, layout of the pages laid out before.
+void BM_UpdateViewWithRequest(benchmark::State& state) {
+    const Record& r = kRecords[state.range(0)];
+    auto w = Demo::get().open(r.idTVO, r.idClient, r.idTypeVO);
+    for (auto _ : state)
+        w->UpdateView(false);
+    counters(state, *w);
+}
+
+// The layout pass alone over the answer already received: the values put into the same controls.
+void BM_RefreshLayout(benchmark::State& state) {
+    const Record& r = kRecords[state.range(0)];
+    auto w = Demo::get().open(r.idTVO, r.idClient, r.idTypeVO);
+    for (auto _ : state)
+        form(*w).Layout.UpdateTabDesc(false, true);
+    counters(state, *w);
+}
+
+// The first layout of a run: descriptors read, controls bound or created, captions made.
+void BM_FirstLayout(benchmark::State& state) {
+    const Record& r = kRecords[state.range(0)];
+    auto w = Demo::get().open(r.idTVO, r.idClient, r.idTypeVO); // leaves the answer files in TEMP
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.reset();
+        w = std::make_unique<app::TAxGarvex>(Demo::get().dialogs);
+        w->Timer1->stop();
+        record::AttachRecordForm(*w);
+        state.ResumeTiming();
+        form(*w).Layout.UpdateTabDesc(true, true);
+    }
+    counters(state, *w);
+}
+
+BENCHMARK(BM_UpdateViewWithRequest)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshLayout)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstLayout)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(platform::CreateAppStyle());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
