@@ -108,7 +108,7 @@ bool VisibleFor(int enabled, bool right) {
 }
 
 std::optional<PageDescriptor> FindPageDescriptor(const server::TXml& XmlStruct, const QString& kind, int page,
-                                                 DescriptorKeys& keys) {
+                                                 DescriptorKeys& keys, int* scanned) {
     server::TXml items = XmlStruct;
     server::XmlSelect(items, QStringLiteral("axStructS"));
     const QString number = QString::number(page);
