@@ -82,8 +82,6 @@ TLayout::TLayout(app::TAxGarvex& form, THeader& header) : F(form), m_header(head
     m_cVDSite = Require<QWidget>(sheets[1], "cVDSite");
     m_cVNNVO = Require<QWidget>(sheets[2], "cVNNVO");
     m_cVNSite = Require<QWidget>(sheets[2], "cVNSite");
-    m_cVDInfoTypeVersion = Require<QWidget>(sheets[1], "cVDInfoTypeVersion");
-    m_cVNInfoTypeVersion = Require<QWidget>(sheets[2], "cVNInfoTypeVersion");
 }
 
 app::FormState& TLayout::state() {
@@ -128,6 +126,7 @@ void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
     }
 
     trace(QStringLiteral("dans UpdateTabDesc : 2"));
+    if (Lists.BeginLayoutPass) Lists.BeginLayoutPass();
     readRecordValues();
     if (SetupPages) setupPages();
     for (int page = 0; page <= 9; ++page)
@@ -150,9 +149,7 @@ void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
     m_header.setInfoField3();
     F.PanelSplash->hide();
     F.Dialogs.SetCursor(platform::Cursor::Default);
-    s.LastInfoModele.clear();
-    if (s.RecordKind == KindVD) s.LastInfoTypeVersion = platform::ControlText(m_cVDInfoTypeVersion);
-    if (s.RecordKind == KindVN) s.LastInfoTypeVersion = platform::ControlText(m_cVNInfoTypeVersion);
+    if (Lists.LayoutPassDone) Lists.LayoutPassDone();
 }
 
 // A vehicle that has a photo keeps its number and site. Without a photo they keep what their
@@ -331,8 +328,8 @@ void TLayout::refreshPage(int page) {
         if (desc.Width != 0) {
             if (desc.tControl == 110 && desc.ListBox)
                 BindListBox(desc.ListBox, page, index);
-            else if ((desc.tControl == 111 || desc.tControl == 112) && desc.Combo && CBoxEvents)
-                CBoxEvents(desc.Combo, page, index);
+            else if ((desc.tControl == 111 || desc.tControl == 112) && desc.Combo)
+                comboEvents(desc.Combo, page, index);
             else if (desc.tControl == 109 && desc.ValueControl)
                 BindEdit(desc.ValueControl, page, index);
         }
@@ -375,7 +372,9 @@ void TLayout::firstLayout(int page, DescriptorKeys& keys) {
         const bool visible =
             VisibleFor(IntegerKey(keys.enabled), GetDataRights(s.XmlRecord, s.RecordInScope, desc.RightsTag));
         LoadFieldValue(desc, m_valueCursor, isNew);
+        m_keys = &keys;
         bindOrCreate(page, index, keys, visible);
+        m_keys = nullptr;
         styleCaption(p.Descs[index]);
         p.Descs[index].Placed = true;
         ++index;
@@ -409,8 +408,8 @@ void TLayout::bindOrCreate(int page, int index, const DescriptorKeys& keys, bool
         found->setVisible(visible);
         if (tControl == 110 && qobject_cast<QListWidget*>(found))
             BindListBox(qobject_cast<QListWidget*>(found), page, index);
-        else if (combo && qobject_cast<QComboBox*>(found) && CBoxEvents)
-            CBoxEvents(qobject_cast<QComboBox*>(found), page, index);
+        else if (combo && qobject_cast<QComboBox*>(found))
+            comboEvents(qobject_cast<QComboBox*>(found), page, index);
         else if (tControl == 104 && qobject_cast<QAbstractButton*>(found))
             BindButton(qobject_cast<QAbstractButton*>(found), page, index);
         else if (tControl == 109)
@@ -431,9 +430,9 @@ void TLayout::bindOrCreate(int page, int index, const DescriptorKeys& keys, bool
             BindListBox(nullptr, page, index);
         else if (tControl == 104)
             BindButton(nullptr, page, index);
-        else if (combo) {
-            if (CBoxEvents) CBoxEvents(nullptr, page, index);
-        } else
+        else if (combo)
+            comboEvents(nullptr, page, index);
+        else
             BindEdit(nullptr, page, index);
         TsDesc& placed = state().Pages[page].Descs[index];
         for (QWidget* w : {placed.ValueControl, static_cast<QWidget*>(placed.Button),
@@ -441,6 +440,10 @@ void TLayout::bindOrCreate(int page, int index, const DescriptorKeys& keys, bool
             if (w) w->setVisible(visible);
     }
     m_place = nullptr;
+}
+
+void TLayout::comboEvents(QComboBox* box, int page, int index) {
+    if (Lists.CBoxEvents) Lists.CBoxEvents(box, page, index, m_keys);
 }
 
 void TLayout::enable(QWidget* control, const TsDesc& desc, bool right) {
@@ -473,6 +476,7 @@ void TLayout::BindEdit(QWidget* control, int page, int index) {
     enable(control, desc, right);
     if (m_place && m_place->Length != 0)
         if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setMaxLength(m_place->Length);
+    if (Lists.AttachKeyDown) Lists.AttachKeyDown(control);
     platform::AttachOnChangeUnlessOwn(control, [this](QWidget* sender) { EditChange(sender); });
     applyColors(control, desc, right);
     platform::SetControlText(control, desc.CurValue);

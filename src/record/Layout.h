@@ -36,9 +36,17 @@ class TLayout {
 public:
     TLayout(app::TAxGarvex& form, THeader& header);
 
-    // Sets up a descriptor's combo box (creating it when none is given): the pick-list room
-    // plugs it in.
-    std::function<void(QComboBox* boxOrNull, int page, int index)> CBoxEvents;
+    // What the pick-list room does for the pass; set when that room is attached.
+    struct ListHooks {
+        // Sets up a descriptor's combo box, creating it when none is given; the first layout
+        // passes the descriptor's keys, a refresh none.
+        std::function<void(QComboBox* boxOrNull, int page, int index, const DescriptorKeys* keys)> CBoxEvents;
+        // The key-down handler every bound edit gets.
+        std::function<void(QWidget* edit)> AttachKeyDown;
+        // Around each pass: the cascade's remembered make and model, the version text.
+        std::function<void()> BeginLayoutPass, LayoutPassDone;
+    };
+    ListHooks Lists;
 
     void UpdateTabDesc(bool ReloadFiles, bool SetupPages);
     // Descriptor items the last pass read, to watch the cost of laying out.
@@ -80,16 +88,17 @@ private:
     QWidget* containerOf(int page, int idNum);
     void selectValueSource(int page);
     void enableNumberAndSite();
+    void comboEvents(QComboBox* box, int page, int index);
 
     app::TAxGarvex& F;
     THeader& m_header;
     QWidget* m_panelCompta;
     QAbstractButton *m_newVehicle, *m_marginSheet;
     QWidget *m_cNVO, *m_cSite, *m_cVDNVO, *m_cVDSite, *m_cVNNVO, *m_cVNSite;
-    QWidget *m_cVDInfoTypeVersion, *m_cVNInfoTypeVersion;
 
     // Working data of one pass.
     const Place* m_place = nullptr;
+    const DescriptorKeys* m_keys = nullptr; // the first layout's keys of the field being placed
     server::TXml m_valueCursor;
     QString m_concession; // the record section's Concession
     QString m_photoName;  // NomImage of an existing vehicle in scope
