@@ -64,7 +64,8 @@ struct PageDescriptor {
     QString TableName;     // tag
     QString ControlPrefix; // defval
 };
+// `scanned`, when given, is increased by the number of items read.
 std::optional<PageDescriptor> FindPageDescriptor(const server::TXml& XmlStruct, const QString& kind, int page,
-                                                 DescriptorKeys& keys);
+                                                 DescriptorKeys& keys, int* scanned = nullptr);
 
 } // namespace record

@@ -400,3 +400,39 @@ TEST_F(LayoutTest, BadDescriptorsLayOutWithoutFault) {
     EXPECT_EQ(p0[1].CaptionLabel->parentWidget(), p0[1].ValueControl->parentWidget());
     EXPECT_FALSE(w->PanelSplash->isVisibleTo(w.get()));
 }
+
+// Answers the server never gives, written over the response file before the pass reads it.
+TEST_F(LayoutTest, AnswersWithoutSectionsOrDescriptorsNeitherStopNorHideTheFault) {
+    UsedVehiclePages();
+    AddField("fVO1", "KMS", "Km :", 1650, 645, 1500, 109, 4);
+    auto w = Open();
+    record::TLayout& layout = Form(*w).Layout;
+    const auto answer = [&](const char* file, const QByteArray& text) {
+        QFile f(Temp() + "/" + file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    };
+    QWidget* kms = Require<QWidget>(w->Sheets[0], "cKMS");
+
+    // A section without idtVO: its idVO identifies the record.
+    answer("XmlVO.xml", "<document><User><UserConcession>MERISCA</UserConcession><UserSite>#</UserSite></User>"
+                        "<tVO><idVO>77</idVO><TypeVO>1</TypeVO><Concession>MERISCA</Concession><KMS>5</KMS></tVO>"
+                        "</document>");
+    layout.UpdateTabDesc(false, true);
+    EXPECT_EQ(w->LbIdTVO->text(), "77");
+    EXPECT_EQ(platform::ControlText(kms), "5");
+
+    // No section at all: every field empty, no right, the pages kept.
+    answer("XmlVO.xml", "<document><LogItems><LogItem>erreur</LogItem></LogItems></document>");
+    layout.UpdateTabDesc(false, true);
+    EXPECT_EQ(platform::ControlText(kms), "");
+    EXPECT_FALSE(kms->isEnabled());
+    EXPECT_TRUE(w->Tabs->isTabVisible(0));
+
+    // No structure file: the load stops with the splash shown and says why.
+    QFile::remove(Temp() + "/XmlStruct.xml");
+    w->ShowSplash();
+    w->UpdateView(true);
+    EXPECT_TRUE(w->PanelSplash->isVisibleTo(w.get()));
+    EXPECT_TRUE(w->WarningLine().contains("XmlStruct.xml")) << w->WarningLine().toStdString();
+}
