@@ -111,14 +111,14 @@ TEST_F(HeaderTest, ATabLoadsItsContentOncePerLayout) {
     AddPage("_TVN", 5, "fFRV", "c", "Frevo");
     Sql("INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site) VALUES (40, 40, 2, 'MERISCA', 'NORD');"
         "INSERT INTO Reservations (idTVO, DResaMax, Vendeur, Acheteur, Commentaire) VALUES "
-        "(40, '2009-12-31', 'Paul', 'Durand', 'acompte versé');");
+        "(40, '2999-12-31', 'Paul', 'Durand', 'acompte versé');");
     auto w = Open({{"idTVO", "40"}, {"idTypeVO", "2"}});
     auto& tabs = Form(*w).TabSwitch;
     int frevoLoads = 0;
     tabs.LoadInfoFrevo = [&] { ++frevoLoads; };
     auto* resa1 = Require<QLabel>(w->Sheets[2], "LbResa1");
     EXPECT_EQ(w->Tabs->currentIndex(), 2);
-    EXPECT_EQ(resa1->text(), "Réservation jusqu'au 31/12/2009 inclus.");
+    EXPECT_EQ(resa1->text(), "Réservation jusqu'au 31/12/2999 inclus.");
     EXPECT_EQ(Require<QLabel>(w->Sheets[2], "LbResa2")->text(), "Vendeur : Paul");
     EXPECT_EQ(Require<QLabel>(w->Sheets[2], "LbResa3")->text(), "Acheteur : Durand");
     EXPECT_EQ(Require<QLabel>(w->Sheets[2], "LbResa4")->text(), "acompte versé");
