@@ -99,7 +99,8 @@ WriteResult write(Database& db, const sql::Statement& st, const Confinement& rul
 
 } // namespace
 
-std::string runAxQuery(Database& db, std::string_view sqlText, std::string_view maxRowsText, const SqlLimits& limits) {
+std::string runAxQuery(Database& db, std::string_view sqlText, bool fromForm, std::string_view maxRowsText,
+                       const SqlLimits& limits) {
     return answering([&] {
         long long maxRows = limits.maxRows;
         if (!maxRowsText.empty()) {
@@ -110,7 +111,7 @@ std::string runAxQuery(Database& db, std::string_view sqlText, std::string_view 
                                utf8FromWin1252(maxRowsText) + ")");
             maxRows = std::min(n, limits.maxRows);
         }
-        const sql::Statement st = translated(sqlText, false, limits, {StatementKind::Select}, "AxQuery");
+        const sql::Statement st = translated(sqlText, fromForm, limits, {StatementKind::Select}, "AxQuery");
         auto conn = db.acquire();
         ClientStatement stmt(*conn, st.sql, Confinement{{StatementKind::Select}, {}}, limits);
         if (!sqlite3_stmt_readonly(stmt.handle())) throw SqlError("AxQuery n'accepte que les lectures");
@@ -141,11 +142,11 @@ std::string runAxQuery(Database& db, std::string_view sqlText, std::string_view 
     });
 }
 
-std::string runAxUpdate(Database& db, std::string_view sqlText, const SqlLimits& limits) {
+std::string runAxUpdate(Database& db, std::string_view sqlText, bool fromForm, const SqlLimits& limits) {
     return answering([&] {
         static const std::initializer_list<StatementKind> kinds = {StatementKind::Insert, StatementKind::Update,
                                                                    StatementKind::Delete};
-        const sql::Statement st = translated(sqlText, false, limits, kinds, "AxUpdate");
+        const sql::Statement st = translated(sqlText, fromForm, limits, kinds, "AxUpdate");
         const WriteResult r = write(db, st, Confinement{kinds, {}}, limits, {});
         XmlAnswer xml;
         xml.open("document");

@@ -14,8 +14,9 @@ namespace webserver {
 
 // `sql` is the statement as received (Windows-1252). `fromForm`: it came in a multipart body,
 // where the client's "%22"-style escapes were not decoded by the query string.
-std::string runAxQuery(Database& db, std::string_view sql, std::string_view maxRows, const SqlLimits& limits);
-std::string runAxUpdate(Database& db, std::string_view sql, const SqlLimits& limits);
+std::string runAxQuery(Database& db, std::string_view sql, bool fromForm, std::string_view maxRows,
+                       const SqlLimits& limits);
+std::string runAxUpdate(Database& db, std::string_view sql, bool fromForm, const SqlLimits& limits);
 // `beforeCommit` runs inside the transaction after the INSERT (the photo files are put in place
 // there); when it throws a French message, the INSERT is rolled back.
 std::string runAxInsert(Database& db, std::string_view sql, bool fromForm, const SqlLimits& limits,

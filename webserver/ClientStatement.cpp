@@ -35,7 +35,8 @@ ClientStatement::ClientStatement(Connection& c, const std::string& sqliteText, c
         const int rc = sqlite3_prepare_v2(m_db, sqliteText.c_str(), static_cast<int>(sqliteText.size()), &m_stmt, nullptr);
         if (rc != SQLITE_OK) {
             sqlite3_finalize(m_stmt);
-            if ((rc & 0xFF) == SQLITE_AUTH) throw sql::SqlError("Instruction refusée : " + guard.refusal());
+            // SQLite reports some refusals of the authorizer as plain errors; its reason is kept.
+            if (!guard.refusal().empty()) throw sql::SqlError("Instruction refusée : " + guard.refusal());
             if ((rc & 0xFF) == SQLITE_BUSY) throw DatabaseBusy("Base de données occupée");
             throw sql::SqlError(frenchMessage(sqlite3_errmsg(m_db)));
         }

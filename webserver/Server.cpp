@@ -28,20 +28,28 @@ constexpr std::size_t kMaxPhotoBytes = 4096000;
 std::string scriptPattern(const char* name) { return std::string(R"((?:/[^/]+)*/)") + name; }
 
 // Parameters of the query string, and of a form body: the query string is decoded without
-// turning "+" into a blank (the client sends "+" as it is), a url-encoded body the usual way.
-Params parameters(const httplib::Request& req) {
+// turning "+" into a blank (the client sends "+" as it is), a url-encoded body the usual way, and
+// a multipart body not at all (the client's own "%22"-style escapes are then still in the SQL).
+struct Request {
+    Params params;
+    bool fromForm = false;
+};
+
+Request parameters(const httplib::Request& req) {
+    Request r;
     const auto q = req.target.find('?');
-    Params params = q == std::string::npos ? Params{} : parseQueryString(std::string_view(req.target).substr(q + 1));
+    if (q != std::string::npos) r.params = parseQueryString(std::string_view(req.target).substr(q + 1));
     if (req.is_multipart_form_data()) {
+        r.fromForm = true;
         for (const auto& [name, part] : req.files)
-            if (part.filename.empty()) params.emplace(name, part.content);
+            if (part.filename.empty()) r.params.emplace(name, part.content);
     } else if (req.method == "POST") {
         std::string body = req.body;
         for (char& c : body)
             if (c == '+') c = ' ';
-        for (auto& [name, value] : parseQueryString(body)) params.emplace(name, value);
+        for (auto& [name, value] : parseQueryString(body)) r.params.emplace(name, value);
     }
-    return params;
+    return r;
 }
 
 std::string param(const Params& params, const char* name) {
@@ -76,27 +84,30 @@ struct Server::Impl {
     void routes() {
         const auto get = [this](const char* name, auto handler) {
             const auto wrapped = [this, handler](const httplib::Request& req, httplib::Response& res) {
-                xml(res, handler(parameters(req)));
+                const Request r = parameters(req);
+                xml(res, handler(r.params, r.fromForm));
             };
             http.Get(scriptPattern(name), wrapped);
             http.Post(scriptPattern(name), wrapped);
         };
-        get("AxInfoVO", [this](const Params& p) {
+        get("AxInfoVO", [this](const Params& p, bool) {
             return runAxInfoVO(*db, param(p, "idTVO"), param(p, "UserID"), param(p, "idClient"));
         });
-        get("AxInfoCL", [this](const Params& p) {
+        get("AxInfoCL", [this](const Params& p, bool) {
             return runAxInfoCL(*db, param(p, "UserID"), param(p, "idClient"));
         });
-        get("AxInfoStruct", [this](const Params& p) { return runAxInfoStruct(*db, param(p, "UserConcession")); });
-        get("AxInfoEquip", [this](const Params& p) {
+        get("AxInfoStruct", [this](const Params& p, bool) { return runAxInfoStruct(*db, param(p, "UserConcession")); });
+        get("AxInfoEquip", [this](const Params& p, bool) {
             return runAxInfoEquip(*db, param(p, "UserConcession"), param(p, "WHERE_CLAUSE"), options.limits);
         });
-        get("AxQuery", [this](const Params& p) {
-            return runAxQuery(*db, param(p, "SQL"), param(p, "MaxRows"), options.limits);
+        get("AxQuery", [this](const Params& p, bool fromForm) {
+            return runAxQuery(*db, param(p, "SQL"), fromForm, param(p, "MaxRows"), options.limits);
         });
-        get("AxUpdate", [this](const Params& p) { return runAxUpdate(*db, param(p, "SQLExecute"), options.limits); });
+        get("AxUpdate", [this](const Params& p, bool fromForm) {
+            return runAxUpdate(*db, param(p, "SQLExecute"), fromForm, options.limits);
+        });
         http.Get(scriptPattern("AxInsert"), [this](const httplib::Request& req, httplib::Response& res) {
-            xml(res, runAxInsert(*db, param(parameters(req), "SQLExecute"), false, options.limits));
+            xml(res, runAxInsert(*db, param(parameters(req).params, "SQLExecute"), false, options.limits));
         });
         http.Post(scriptPattern("AxInsert"), [this](const httplib::Request& req, httplib::Response& res) {
             xml(res, insertWithPhotos(req));
@@ -110,7 +121,7 @@ struct Server::Impl {
             }
         });
         http.Post("/tools/smssend/smssend.php5", [this](const httplib::Request& req, httplib::Response& res) {
-            const Params p = parameters(req);
+            const Params p = parameters(req).params;
             res.set_content(win1252FromUtf8(runSmsSend(*db, param(p, "destinataire"), param(p, "texte"))),
                             "text/plain; charset=ISO-8859-1");
         });
@@ -135,7 +146,8 @@ struct Server::Impl {
     // AxInsert posted as a form: the statement, and for a photo the two files named by
     // NFImage and NFImageMini, stored only when the statement succeeds.
     std::string insertWithPhotos(const httplib::Request& req) {
-        const Params p = parameters(req);
+        const Request r = parameters(req);
+        const Params& p = r.params;
         std::vector<PhotoStore::Upload> uploads;
         std::vector<std::string> names;
         for (const char* key : {"NFImage", "NFImageMini"})
@@ -148,7 +160,7 @@ struct Server::Impl {
         if (uploads.size() != names.size()) return logItemsAnswer({"Nom de photo envoyé sans son fichier"});
         for (const auto& u : uploads)
             if (auto why = PhotoStore::check(u, kMaxPhotoBytes); !why.empty()) return logItemsAnswer({why});
-        return runAxInsert(*db, param(p, "SQLExecute"), req.is_multipart_form_data(), options.limits, [&] {
+        return runAxInsert(*db, param(p, "SQLExecute"), r.fromForm, options.limits, [&] {
             try {
                 photos->store(uploads);
             } catch (const std::exception& e) {
@@ -174,14 +186,21 @@ int Server::start(const ServerOptions& options) {
     if (d->worker.joinable()) throw StartError(StartError::Cause::Listen, "Le serveur est déjà démarré");
     d->options = options;
     try {
-        d->db = std::make_unique<Database>(options.dbPath, Database::Options{});
+        d->db = std::make_unique<Database>(options.dbPath, Database::Options{options.busyTimeout, false});
     } catch (const DatabaseError& e) {
         throw StartError(StartError::Cause::Database, e.what());
     }
     d->photos = std::make_unique<PhotoStore>(options.photosDir);
     d->http.set_tcp_nodelay(true);
+    // The library's default adds SO_REUSEPORT, with which a second server would silently share a
+    // port already taken instead of reporting it.
+    d->http.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     d->http.set_keep_alive_max_count(100000);
-    d->http.set_keep_alive_timeout(30);
+    // An idle connection holds a worker, and stop() waits for it: keep the wait short.
+    d->http.set_keep_alive_timeout(5);
     d->http.set_payload_max_length(16 * 1024 * 1024);
     const std::size_t threads = options.threads;
     d->http.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };

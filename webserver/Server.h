@@ -3,6 +3,7 @@
 // in-process on an ephemeral loopback port.
 #include "webserver/ClientSql.h"
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,7 @@ struct ServerOptions {
     std::string bindAddress = "127.0.0.1";
     int port = 0; // 0: a free port chosen by the system
     SqlLimits limits;
+    std::chrono::milliseconds busyTimeout{2000}; // a writer waits this long for another one
     std::size_t threads = 64; // one per open keep-alive connection
 };
 
