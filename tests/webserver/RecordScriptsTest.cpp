@@ -1,6 +1,8 @@
 // AxInfoVO and AxInfoCL, read back as the record form reads them.
 #include "WebServerFixture.h"
 
+#include "server/SqlLiterals.h"
+
 #include <QDate>
 #include <QRegularExpression>
 
@@ -112,7 +114,8 @@ TEST_F(RecordScripts, CustomerWithActionsAndOwnedVehicles) {
 
 TEST_F(RecordScripts, TextValuesAreEscapedForTheTagReader) {
     const std::string id = scalar("SELECT min(idClient) FROM tClients");
-    const TXml ok = update("Update tClients set CliObservations='a<b> & c%0D%0Ad', CliNom='ÉLODIE' where (idClient=" + id + ")");
+    const std::string text = server::QuoteSqlText("a<b> & c\r\nd").toStdString();
+    const TXml ok = update("Update tClients set CliObservations=" + text + ", CliNom='ÉLODIE' where (idClient=" + id + ")");
     ASSERT_EQ(warning(ok), "");
     const std::string raw = getRaw("AxInfoCL", "UserID=1000001", id);
     EXPECT_NE(raw.find("<CliObservations>a&lt;b&gt; &amp; c&cr;d</CliObservations>"), std::string::npos);
