@@ -70,10 +70,12 @@ bool TryStrToDate(QStringView text, TDateTime& value) {
     } else {
         year = parts[2];
         if (digits[2] <= 2) {
+            // The hundred years that start fifty years ago.
             int cy, cm, cd;
             DecodeDate(Date(), cy, cm, cd);
-            year += cy / 100 * 100;
-            if (year < cy - 50) year += 100;
+            const int windowStart = cy - 50;
+            year += windowStart / 100 * 100;
+            if (year < windowStart) year += 100;
         }
     }
     const QDate d(year, parts[1], parts[0]);

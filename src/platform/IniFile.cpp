@@ -15,7 +15,9 @@ QStringView sectionName(QStringView line) {
     return close < 0 ? QStringView() : t.mid(1, close - 1).trimmed();
 }
 
-bool isSection(QStringView line) { return line.trimmed().startsWith(u'['); }
+bool isSection(QStringView line) {
+    return line.trimmed().startsWith(u'[');
+}
 
 } // namespace
 
@@ -72,13 +74,18 @@ int IniFile::ReadInteger(QStringView section, QStringView key, int fallback) con
     const QString text = ReadString(section, key).trimmed();
     bool ok = false;
     int value;
-    if (text.startsWith(u'$')) value = text.mid(1).toInt(&ok, 16);
-    else if (text.startsWith(u"0x", Qt::CaseInsensitive)) value = text.mid(2).toInt(&ok, 16);
-    else value = text.toInt(&ok, 10);
+    if (text.startsWith(u'$'))
+        value = text.mid(1).toInt(&ok, 16);
+    else if (text.startsWith(u"0x", Qt::CaseInsensitive))
+        value = text.mid(2).toInt(&ok, 16);
+    else
+        value = text.toInt(&ok, 10);
     return ok ? value : fallback;
 }
 
 bool IniFile::WriteString(QStringView section, QStringView key, const QString& value) {
+    // Rewriting a file whose lines could not be read would replace them all with this one key.
+    if (!m_readable) return false;
     QStringList lines = m_lines;
     const Place p = find(section, key);
     const QString entry = key.toString() + u'=' + value;
@@ -87,7 +94,8 @@ bool IniFile::WriteString(QStringView section, QStringView key, const QString& v
         lines[p.keyLine] = old.left(old.indexOf(u'=') + 1) + value;
     } else if (p.sectionLine >= 0) {
         qsizetype at = p.endLine;
-        while (at > p.sectionLine + 1 && lines[at - 1].trimmed().isEmpty()) --at;
+        while (at > p.sectionLine + 1 && lines[at - 1].trimmed().isEmpty())
+            --at;
         lines.insert(at, entry);
     } else {
         lines << u'[' + section.toString() + u']' << entry;

@@ -18,7 +18,8 @@ public:
     QString ReadString(QStringView section, QStringView key, const QString& fallback = {}) const;
     // Reads a decimal or "$"/"0x" hexadecimal integer; anything else gives the default.
     int ReadInteger(QStringView section, QStringView key, int fallback) const;
-    // Writes to disk at once; false (and nothing changed on disk) when the file cannot be written.
+    // Writes to disk at once; false (and nothing changed on disk) when the file cannot be written
+    // or could not be read.
     bool WriteString(QStringView section, QStringView key, const QString& value);
 
 private:

@@ -43,14 +43,19 @@ QString describe(CURLcode code, const char* detail) {
     return what + QStringLiteral(" (") + more + u')';
 }
 
-// Control bytes would make the address malformed; the server decodes %XX, so they travel escaped.
-QByteArray escapeControls(const QByteArray& url) {
+// Control bytes, and a "?" after the one that starts the query, cannot stand raw in a request
+// line; they travel %-escaped, which the server decodes like any other escape.
+QByteArray escapeForRequestLine(const QByteArray& url) {
     QByteArray out;
     out.reserve(url.size());
+    bool inQuery = false;
     for (const char c : url) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) out += '%' + QByteArray::number(b, 16).rightJustified(2, '0').toUpper();
-        else out += c;
+        if (b < 0x20 || b == 0x7F || (c == '?' && inQuery))
+            out += '%' + QByteArray::number(b, 16).rightJustified(2, '0').toUpper();
+        else
+            out += c;
+        inQuery = inQuery || c == '?';
     }
     return out;
 }
@@ -105,7 +110,7 @@ CurlSession::Result CurlSession::Perform(const QByteArray& url, const MultipartF
     }
     Transfer transfer;
     char errors[CURL_ERROR_SIZE] = {};
-    const QByteArray address = escapeControls(url);
+    const QByteArray address = escapeForRequestLine(url);
     curl_easy_setopt(easy, CURLOPT_URL, address.constData());
     curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);

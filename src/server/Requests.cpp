@@ -137,8 +137,12 @@ bool Requests::HttpPost(const QString& address, const QString& file, const Multi
     d->startRequest();
     CurlSession::Result answer = d->session.Perform(wireAddress(url), &form, kReadTimeoutMs);
     if (!answer.ok) {
+        // The file carries the agreed failure text; the warning line says it too, so that no
+        // caller takes a failed transfer for a success.
         d->host.WriteTrace(QStringLiteral("HttpPost Exception : ") + answer.error);
-        answer.body = platform::toWin1252(u" - Erreur de transfert sur le serveur ");
+        d->store(platform::toWin1252(u" - Erreur de transfert sur le serveur "), file, {});
+        d->host.SetWarningLine(QStringLiteral("Exception : ") + answer.error);
+        return false;
     }
     return d->store(answer.body, file, {});
 }

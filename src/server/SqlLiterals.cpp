@@ -1,8 +1,7 @@
 #include "SqlLiterals.h"
 
 #include "platform/DelphiDate.h"
-
-#include <cctype>
+#include "platform/DelphiNumbers.h"
 
 namespace server {
 namespace {
@@ -13,24 +12,6 @@ QString trimmed(const QString& text) {
     while (from < to && text[from].unicode() <= u' ') ++from;
     while (to > from && text[to - 1].unicode() <= u' ') --to;
     return text.mid(from, to - from);
-}
-
-// Reads an integer as Delphi's StrToInt does: leading blanks, a sign, decimal or "$" hex digits.
-bool readsAsNonNegative(QStringView group) {
-    qsizetype i = 0;
-    while (i < group.size() && group[i] == u' ') ++i;
-    bool negative = false;
-    if (i < group.size() && (group[i] == u'+' || group[i] == u'-')) negative = group[i++] == u'-';
-    const bool hex = i < group.size() && group[i] == u'$';
-    const QStringView digits = group.mid(hex ? i + 1 : i);
-    if (digits.isEmpty()) return false;
-    bool zero = true;
-    for (const QChar c : digits) {
-        const bool ok = c.unicode() < 128 && (hex ? std::isxdigit(c.unicode()) : std::isdigit(c.unicode()));
-        if (!ok) return false;
-        zero = zero && c == u'0';
-    }
-    return !negative || zero;
 }
 
 } // namespace
@@ -61,7 +42,8 @@ QString FormatPhone(const QString& text) {
     qsizetype length = text.size() % 2 == 1 ? 3 : 2;
     while (start < last) {
         const QString group = text.mid(start, length);
-        if (!readsAsNonNegative(group)) return text;
+        int value;
+        if (!platform::TryStrToInt(group, value) || value < 0) return text;
         if (start > 0) result += u'.';
         result += group;
         start += length;
