@@ -1,6 +1,7 @@
 #include "webserver/ClientSql.h"
 
 #include "webserver/Confinement.h"
+#include "webserver/ScriptAnswer.h"
 #include "webserver/SqlDialect.h"
 #include "webserver/Text.h"
 #include "webserver/XmlAnswer.h"
@@ -30,18 +31,12 @@ sql::Statement translated(std::string_view sqlBytes, bool fromForm, const SqlLim
                    sql::kindName(st.kind) + ")");
 }
 
-std::string quoteName(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + '"';
-}
-
 // A new identifier for table.column: above every value the column holds and every value ever
 // handed out for it. Runs inside the write transaction.
 long long nextId(Connection& c, const std::string& table, const std::string& column) {
     long long top = 0;
     {
-        auto q = c.query("SELECT max(" + quoteName(column) + ") FROM " + quoteName(table));
+        auto q = c.query("SELECT max(" + sql::quoteName(column) + ") FROM " + sql::quoteName(table));
         if (q.step()) top = q.integer(0);
     }
     const std::string key = asciiUpper(table), col = asciiUpper(column);
@@ -54,18 +49,6 @@ long long nextId(Connection& c, const std::string& table, const std::string& col
     q.bind(1, key).bind(2, col).bind(3, top + 1);
     q.step();
     return top + 1;
-}
-
-template <typename Body> std::string answering(Body&& body) {
-    try {
-        return body();
-    } catch (const DatabaseBusy&) {
-        return waitTimeoutAnswer();
-    } catch (const SqlError& e) {
-        return logItemsAnswer({e.what()});
-    } catch (const DatabaseError& e) {
-        return logItemsAnswer({e.what()});
-    }
 }
 
 // Runs an INSERT, UPDATE or DELETE in its own transaction; the number of rows it changed.
@@ -148,13 +131,7 @@ std::string runAxUpdate(Database& db, std::string_view sqlText, bool fromForm, c
                                                                    StatementKind::Delete};
         const sql::Statement st = translated(sqlText, fromForm, limits, kinds, "AxUpdate");
         const WriteResult r = write(db, st, Confinement{kinds, {}}, limits, {});
-        XmlAnswer xml;
-        xml.open("document");
-        xml.open("Result");
-        xml.value("RowsAffected", std::to_string(r.changes));
-        xml.close("Result");
-        xml.close("document");
-        return xml.bytes();
+        return singleValueAnswer("Result", "RowsAffected", std::to_string(r.changes));
     });
 }
 
@@ -163,13 +140,7 @@ std::string runAxInsert(Database& db, std::string_view sqlText, bool fromForm, c
     return answering([&] {
         const sql::Statement st = translated(sqlText, fromForm, limits, {StatementKind::Insert}, "AxInsert");
         const WriteResult r = write(db, st, Confinement{{StatementKind::Insert}, {}}, limits, beforeCommit);
-        XmlAnswer xml;
-        xml.open("document");
-        xml.open("OutParams");
-        xml.value("NewID", std::to_string(r.newId));
-        xml.close("OutParams");
-        xml.close("document");
-        return xml.bytes();
+        return singleValueAnswer("OutParams", "NewID", std::to_string(r.newId));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "webserver/RecordScripts.h"
 
+#include "webserver/ScriptAnswer.h"
 #include "webserver/Text.h"
 #include "webserver/XmlAnswer.h"
 
@@ -29,17 +30,6 @@ std::string today() {
 // Every column of the current row as one child each.
 void writeColumns(XmlAnswer& xml, const Query& q) {
     for (int c = 0; c < q.columns(); ++c) xml.value(q.name(c), q.text(c));
-}
-
-// The rows of `q` as a list: <sectionS><item>columns</item>...</sectionS>.
-void writeList(XmlAnswer& xml, Query& q, std::string_view list, std::string_view item) {
-    xml.open(list);
-    while (q.step()) {
-        xml.open(item);
-        writeColumns(xml, q);
-        xml.close(item);
-    }
-    xml.close(list);
 }
 
 // User, OptDates and GNames: who asks, with the date limits of the user's dealership.
@@ -86,16 +76,6 @@ void writeCustomer(XmlAnswer& xml, Connection& c, long long idClient, bool empty
     throw DatabaseError(std::string("Identifiant ") + what + " invalide : \"" + utf8FromWin1252(text) + "\"");
 }
 
-template <typename Body> std::string answering(Body&& body) {
-    try {
-        return body();
-    } catch (const DatabaseBusy&) {
-        return waitTimeoutAnswer();
-    } catch (const DatabaseError& e) {
-        return logItemsAnswer({e.what()});
-    }
-}
-
 } // namespace
 
 std::string runAxInfoVO(Database& db, std::string_view idTVOText, std::string_view userId, std::string_view idClientText) {
@@ -139,19 +119,19 @@ std::string runAxInfoVO(Database& db, std::string_view idTVOText, std::string_vi
             auto q = conn->query("SELECT DResaMax, Vendeur, Acheteur, Commentaire FROM Reservations"
                                  " WHERE idTVO=? AND DResaMax >= date('now','localtime') ORDER BY DResaMax");
             q.bind(1, found ? *idTVO : 0);
-            writeList(xml, q, "ResaS", "Resa");
+            writeRows(xml, q, "ResaS", "Resa");
         }
         {
             auto q = conn->query("SELECT idFrevo, DateFrevo, LibelleFrevo, NComptable, NomFournisseur, NFacture,"
                                  " TypeFrevo, MontantHT FROM [tVO - Frevo] WHERE idVO=? ORDER BY DateFrevo, idFrevo");
             q.bind(1, found ? idVO : 0);
-            writeList(xml, q, "FrevoS", "Frevo");
+            writeRows(xml, q, "FrevoS", "Frevo");
         }
         {
             auto q = conn->query("SELECT NomImage, NumImage, DateImage FROM [tVO - Liens Images]"
                                  " WHERE idVO=? ORDER BY NumImage, idImage");
             q.bind(1, found ? idVO : 0);
-            writeList(xml, q, "ImageS", "Image");
+            writeRows(xml, q, "ImageS", "Image");
         }
         // A customer record opened from the vehicle ("-1") reads its values here: the buyer.
         if (*idClient == -1) writeCustomer(xml, *conn, buyer, true);
@@ -174,12 +154,12 @@ std::string runAxInfoCL(Database& db, std::string_view userId, std::string_view 
                                  " DateRelance, idComRelance, SujetRelance, PrioriteRelance FROM tActions"
                                  " WHERE idClient=? ORDER BY DateAction DESC, idAction DESC");
             q.bind(1, *idClient);
-            writeList(xml, q, "TActS", "TAct");
+            writeRows(xml, q, "TActS", "TAct");
         }
         {
             auto q = conn->query("SELECT idTVO AS idtVO, * FROM TVehiclesKundor WHERE idClient=? ORDER BY idTVO");
             q.bind(1, *idClient);
-            writeList(xml, q, "TVehS", "TVeh");
+            writeRows(xml, q, "TVehS", "TVeh");
         }
         xml.close("document");
         return xml.bytes();

@@ -1,6 +1,7 @@
 #include "webserver/ReferenceScripts.h"
 
 #include "webserver/Confinement.h"
+#include "webserver/ScriptAnswer.h"
 #include "webserver/SqlDialect.h"
 #include "webserver/Text.h"
 #include "webserver/XmlAnswer.h"
@@ -8,26 +9,16 @@
 namespace webserver {
 namespace {
 
-void writeList(XmlAnswer& xml, Query& q, std::string_view item) {
-    xml.open(std::string(item) + "S");
-    while (q.step()) {
-        xml.open(item);
-        for (int c = 0; c < q.columns(); ++c) xml.value(q.name(c), q.text(c));
-        xml.close(item);
-    }
-    xml.close(std::string(item) + "S");
+// The answer of a dealership's reference document, opened with its dealership code.
+XmlAnswer dealershipDocument(const std::string& concession) {
+    XmlAnswer xml;
+    xml.open("document");
+    xml.value("Concession", concession);
+    return xml;
 }
 
-template <typename Body> std::string answering(Body&& body) {
-    try {
-        return body();
-    } catch (const DatabaseBusy&) {
-        return waitTimeoutAnswer();
-    } catch (const sql::SqlError& e) {
-        return logItemsAnswer({e.what()});
-    } catch (const DatabaseError& e) {
-        return logItemsAnswer({e.what()});
-    }
+void writeList(XmlAnswer& xml, Query& q, std::string_view item) {
+    writeRows(xml, q, std::string(item) + "S", item);
 }
 
 // The generic lists (Pars items) that the client's filter keeps. Entries added from the client
@@ -57,9 +48,7 @@ std::string runAxInfoStruct(Database& db, std::string_view concessionBytes) {
     return answering([&] {
         const std::string concession = utf8FromWin1252(concessionBytes);
         auto conn = db.acquire();
-        XmlAnswer xml;
-        xml.open("document");
-        xml.value("Concession", concession);
+        XmlAnswer xml = dealershipDocument(concession);
         // Every key is written for every item: the client keeps a missing key's previous value.
         auto q = conn->query("SELECT descInfo, idNum, txtInfo, vInfo, tag, defval, width, \"left\", top, height,"
                              " length, tInfo, tControl, color, \"notNull\", enabled, fieldInfo FROM StructDesc"
@@ -76,9 +65,7 @@ std::string runAxInfoEquip(Database& db, std::string_view concessionBytes, std::
     return answering([&] {
         const std::string concession = utf8FromWin1252(concessionBytes);
         auto conn = db.acquire();
-        XmlAnswer xml;
-        xml.open("document");
-        xml.value("Concession", concession);
+        XmlAnswer xml = dealershipDocument(concession);
         if (whereClause.empty()) {
             std::string quoted;
             for (char ch : concession) quoted += ch == '\'' ? std::string("''") : std::string(1, ch);

@@ -5,12 +5,6 @@
 namespace webserver::sql {
 namespace {
 
-std::string quoteName(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + '"';
-}
-
 std::string quoteString(std::string_view text) {
     std::string out = "'";
     for (char c : text) out += c == '\'' ? std::string("''") : std::string(1, c);
@@ -74,6 +68,12 @@ std::vector<NewIdSlot> insertSlots(const std::vector<Token>& tokens) {
 }
 
 } // namespace
+
+std::string quoteName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + '"';
+}
 
 const char* kindName(StatementKind kind) {
     switch (kind) {

@@ -28,5 +28,7 @@ struct Statement {
 Statement translate(std::string_view accessSql, bool decodeClientEscapes);
 
 const char* kindName(StatementKind kind);
+// A table or column name as a SQLite quoted identifier.
+std::string quoteName(std::string_view name);
 
 } // namespace webserver::sql
