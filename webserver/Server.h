@@ -41,6 +41,8 @@ public:
     int start(const std::string& dbPath, const std::string& photosDir, const std::string& bindAddress = "127.0.0.1",
               int port = 0);
     int start(const ServerOptions& options);
+    // Waits for the requests under way; an idle keep-alive connection still open holds it up to
+    // 5 s, so clients close theirs first (the client's Requests::DropConnection).
     void stop();
     int port() const;
 
