@@ -24,8 +24,11 @@ for _ in $(seq 600); do
 done
 PORT=$(sed -n 's/.*listening on 127.0.0.1:\([0-9]*\).*/\1/p' "$WORK/server.log")
 ROOT="http://127.0.0.1:$PORT/garvex"
-ID=$(sqlite3 "$WORK/bench.db" "SELECT idTVO FROM tVehicles v WHERE TypeVO=1 AND EXISTS (SELECT 1 FROM [tVO - Frevo] f WHERE f.idVO=v.idVO) LIMIT 1" 2>/dev/null || echo 1001)
-echo "   clients : $(sqlite3 "$WORK/bench.db" 'SELECT count(*) FROM tClients' 2>/dev/null || echo '?'), serveur sur le port $PORT"
+# The demo's first used vehicle, with its costs and photos.
+ID=1001
+COUNT=$(curl -sg "$ROOT/AxQuery?XMLC_OutputFormat=XML&SQL=select%20count(*)%20as%20n%20from%20tClients&idClient=" |
+  sed -n 's/.*<n>\([0-9]*\)<\/n>.*/\1/p')
+echo "   clients : $COUNT, serveur sur le port $PORT"
 
 VO="$ROOT/AxInfoVO?XMLC_OutputFormat=XML&idTVO=$ID&UserID=1000001&idClient="
 SEARCH="$ROOT/AxQuery?XMLC_OutputFormat=XML&SQL=SELECT%20-1%20AS%20TypeVO,%20idClient%20AS%20VO_ID,%20idClient%20AS%20VO_NO,%20CliMobile,%20[CliCP],%20[CliVille],%20[CliAdresse1],%20[CliAdresse2],%20[CliNom],%20[CliPrenom],%20CliTelDom,%20Site%20AS%20VO_SITE,%20Concession,%20idOwner%20FROM%20TClients%20Where%20(Concession='MER')%20and%20((CliNom%20like%20'%25DUP%25'))%20ORDER%20BY%20CliNom,%20CliPreNom,%20idClient%20desc&MaxRows=50&idClient="
