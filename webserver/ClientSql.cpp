@@ -51,12 +51,12 @@ long long nextId(Connection& c, const std::string& table, const std::string& col
     return top + 1;
 }
 
-// Runs an INSERT, UPDATE or DELETE in its own transaction; the number of rows it changed.
 struct WriteResult {
     long long changes = 0;
     long long newId = 0;
 };
 
+// Runs an INSERT, UPDATE or DELETE in a transaction of its own, with its new identifiers filled.
 WriteResult write(Database& db, const sql::Statement& st, const Confinement& rules, const SqlLimits& limits,
                   const std::function<void()>& beforeCommit) {
     auto conn = db.acquire();
@@ -127,7 +127,7 @@ std::string runAxQuery(Database& db, std::string_view sqlText, bool fromForm, st
 
 std::string runAxUpdate(Database& db, std::string_view sqlText, bool fromForm, const SqlLimits& limits) {
     return answering([&] {
-        static const std::initializer_list<StatementKind> kinds = {StatementKind::Insert, StatementKind::Update,
+        const std::initializer_list<StatementKind> kinds = {StatementKind::Insert, StatementKind::Update,
                                                                    StatementKind::Delete};
         const sql::Statement st = translated(sqlText, fromForm, limits, kinds, "AxUpdate");
         const WriteResult r = write(db, st, Confinement{kinds, {}}, limits, {});
