@@ -90,6 +90,34 @@ TEST_F(ClientSql, StatementsOfTheClientRunAsWritten) {
     EXPECT_EQ(itemCount(none, "AXQueryS", "AXQuery"), 0);
 }
 
+TEST_F(ClientSql, AccessConstructsSelectWhatTheirMeaningSays) {
+    // Each statement of the client's dialect, over HTTP, against the count SQLite gives directly.
+    struct Case {
+        const char* access;
+        const char* sqlite;
+    } cases[] = {
+        {"select idTVO from TVehicles where (false)", "SELECT count(*) FROM tVehicles WHERE 0"},
+        {"select idTVO from tvehicles where DateEntree >= #01/01/2026#", "SELECT count(*) FROM tVehicles WHERE DateEntree >= '2026-01-01'"},
+        {"select idClient from [tClients] where isNull(CliTelDom)", "SELECT count(*) FROM tClients WHERE CliTelDom IS NULL"},
+        {"select idClient from tClients where not isnull(CliTelDom)", "SELECT count(*) FROM tClients WHERE CliTelDom IS NOT NULL"},
+        {"select idTVO from TVehicles where ((Acheteur) Is Null) and ((TypeVO)=2)", "SELECT count(*) FROM tVehicles WHERE Acheteur IS NULL AND TypeVO=2"},
+        {"select idClient from TCLIENTS where CliNom like '%25dup%25'", "SELECT count(*) FROM tClients WHERE CliNom LIKE '%DUP%'"},
+        {"select idClient from tClients where CliNom = 'dupont'", "SELECT count(*) FROM tClients WHERE upper(CliNom) = 'DUPONT'"},
+        {"select idVO from [tVO - Frevo] where TypeFrevo='interne' and DateFrevo<#12/31/2026#",
+         "SELECT count(*) FROM [tVO - Frevo] WHERE TypeFrevo='interne' AND DateFrevo<'2026-12-31'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.access);
+        const TXml xml = query(c.access);
+        EXPECT_EQ(warning(xml), "");
+        QString rows;
+        server::XmlAttr(xml, "RowCount", rows);
+        EXPECT_EQ(rows.toStdString(), scalar(c.sqlite));
+    }
+    const TXml joined = query("select CliNom %26 ' ' %26 CliPrenom as Nom from tClients where idClient=1"); // "&" escaped in the address
+    EXPECT_EQ(child(joined, "AXQuery", "Nom").toStdString(), scalar("SELECT CliNom || ' ' || CliPrenom FROM tClients WHERE idClient=1"));
+}
+
 TEST_F(ClientSql, RowCountEofAndMaxRows) {
     const int customers = std::stoi(scalar("SELECT count(*) FROM tClients WHERE Concession='MER'"));
     const std::string sql = "SELECT idClient AS VO_ID, DateCreation FROM TClients Where (Concession='MER') ORDER BY idClient";
