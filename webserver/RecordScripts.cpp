@@ -61,7 +61,7 @@ void writeUser(XmlAnswer& xml, Connection& c, std::string_view userId) {
     xml.close("GNames");
 }
 
-// The customer section; with no such customer every field is there, empty.
+// The customer section. Without such a customer: every field, empty, when `emptyFields`, else none.
 void writeCustomer(XmlAnswer& xml, Connection& c, long long idClient, bool emptyFields) {
     auto q = c.query("SELECT * FROM tClients WHERE idClient=?");
     q.bind(1, idClient);

@@ -82,7 +82,9 @@ struct Server::Impl {
     void xml(httplib::Response& res, std::string body) { res.set_content(std::move(body), kXmlType); }
 
     void routes() {
-        const auto get = [this](const char* name, auto handler) {
+        // A script answers GET (the client's requests) and POST (a form, for statements too long
+        // for an address).
+        const auto script = [this](const char* name, auto handler) {
             const auto wrapped = [this, handler](const httplib::Request& req, httplib::Response& res) {
                 const Request r = parameters(req);
                 xml(res, handler(r.params, r.fromForm));
@@ -90,20 +92,20 @@ struct Server::Impl {
             http.Get(scriptPattern(name), wrapped);
             http.Post(scriptPattern(name), wrapped);
         };
-        get("AxInfoVO", [this](const Params& p, bool) {
+        script("AxInfoVO", [this](const Params& p, bool) {
             return runAxInfoVO(*db, param(p, "idTVO"), param(p, "UserID"), param(p, "idClient"));
         });
-        get("AxInfoCL", [this](const Params& p, bool) {
+        script("AxInfoCL", [this](const Params& p, bool) {
             return runAxInfoCL(*db, param(p, "UserID"), param(p, "idClient"));
         });
-        get("AxInfoStruct", [this](const Params& p, bool) { return runAxInfoStruct(*db, param(p, "UserConcession")); });
-        get("AxInfoEquip", [this](const Params& p, bool) {
+        script("AxInfoStruct", [this](const Params& p, bool) { return runAxInfoStruct(*db, param(p, "UserConcession")); });
+        script("AxInfoEquip", [this](const Params& p, bool) {
             return runAxInfoEquip(*db, param(p, "UserConcession"), param(p, "WHERE_CLAUSE"), options.limits);
         });
-        get("AxQuery", [this](const Params& p, bool fromForm) {
+        script("AxQuery", [this](const Params& p, bool fromForm) {
             return runAxQuery(*db, param(p, "SQL"), fromForm, param(p, "MaxRows"), options.limits);
         });
-        get("AxUpdate", [this](const Params& p, bool fromForm) {
+        script("AxUpdate", [this](const Params& p, bool fromForm) {
             return runAxUpdate(*db, param(p, "SQLExecute"), fromForm, options.limits);
         });
         http.Get(scriptPattern("AxInsert"), [this](const httplib::Request& req, httplib::Response& res) {

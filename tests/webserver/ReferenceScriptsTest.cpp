@@ -200,5 +200,22 @@ TEST_F(ReferenceScripts, EquipmentListsOfTheDealership) {
     EXPECT_TRUE(warning(stolen).contains("Table non autorisée : Users")) << warning(stolen).toStdString();
 }
 
+TEST_F(ReferenceScripts, AnEntryAddedFromTheFormGoesAfterTheListsOwnEntries) {
+    // Position lists store 1-based positions: a new entry must not move the existing ones.
+    ASSERT_EQ(warning(update("Insert into ListRubrics (RubricType, RubricIndex, RubricItem, RubricText) Values "
+                             "('PrioriteRelance', 0, '..' ,'Immédiate')")),
+              "");
+    TXml pars = get("AxInfoEquip", "UserConcession=MER&WHERE_CLAUSE=Where (RubricItem='..') or (RubricItem='MER')");
+    server::XmlSelect(pars, "ParsS");
+    QStringList priorities;
+    while (server::XmlNext(pars, "Pars")) {
+        QString type, text;
+        server::XmlGet(pars, "type", type);
+        server::XmlGet(pars, "text", text);
+        if (type == "PrioriteRelance") priorities << text;
+    }
+    EXPECT_EQ(priorities, QStringList({"Basse", "Normale", "Haute", "Urgente", "Immédiate"}));
+}
+
 } // namespace
 } // namespace webserver::test
