@@ -415,9 +415,10 @@ TEST_F(LayoutTest, AnswersWithoutSectionsOrDescriptorsNeitherStopNorHideTheFault
     QWidget* kms = Require<QWidget>(w->Sheets[0], "cKMS");
 
     // A section without idtVO: its idVO identifies the record.
-    answer("XmlVO.xml", "<document><User><UserConcession>MERISCA</UserConcession><UserSite>#</UserSite></User>"
-                        "<tVO><idVO>77</idVO><TypeVO>1</TypeVO><Concession>MERISCA</Concession><KMS>5</KMS></tVO>"
-                        "</document>");
+    answer("XmlVO.xml",
+           "<document><User><UserConcession>MERISCA</UserConcession><UserSite>#</UserSite></User>"
+           "<tVO><idVO>77</idVO><TypeVO>1</TypeVO><Concession>MERISCA</Concession><KMS>5</KMS></tVO>"
+           "</document>");
     layout.UpdateTabDesc(false, true);
     EXPECT_EQ(w->LbIdTVO->text(), "77");
     EXPECT_EQ(platform::ControlText(kms), "5");

@@ -44,8 +44,6 @@ int main(int argc, char** argv) {
     webserver::demo::DemoOptions demo;
     demo.dbPath = dir.filePath("demo.sqlite").toStdString();
     demo.photosDir = dir.filePath("photos").toStdString();
-    demo.vehiclesPerDealership = 20;
-    demo.customersPerDealership = 10;
     webserver::demo::createDemo(demo);
     webserver::Server web;
     const int port = web.start(demo.dbPath, demo.photosDir);
@@ -54,10 +52,10 @@ int main(int argc, char** argv) {
     const struct {
         const char *file, *idTVO, *idClient, *idTypeVO, *idUser;
     } shots[] = {
-        {"record-vo.png", "1001", "", "1", "1000004"},
-        {"record-vd.png", "1009", "", "3", "1000004"},
+        {"record-vo.png", "1001", "", "1", "1000005"},
+        {"record-vd.png", "1009", "", "3", "1000001"},
         {"record-vn.png", "1006", "", "2", "1000002"},
-        {"record-cl.png", "", "1", "1", "1000003"},
+        {"record-cl.png", "", "80", "1", "1000003"},
     };
     platform::ScriptedDialogs dialogs;
     for (const auto& s : shots) {
