@@ -4,6 +4,7 @@
 #include "platform/DelphiNumbers.h"
 
 #include <QtMath>
+#include <array>
 
 namespace record {
 namespace {
@@ -16,26 +17,46 @@ int twips(const QString& holder) {
 
 } // namespace
 
+namespace {
+
+struct Key {
+    QString name;
+    QString DescriptorKeys::*holder;
+};
+
+// The keys of a page descriptor come first: page setup reads only those.
+constexpr int kPageKeys = 6;
+const std::array<Key, 17>& allKeys() {
+    static const std::array<Key, 17> keys = {{{QStringLiteral("vInfo"), &DescriptorKeys::vInfo},
+                                              {QStringLiteral("descInfo"), &DescriptorKeys::descInfo},
+                                              {QStringLiteral("idNum"), &DescriptorKeys::idNum},
+                                              {QStringLiteral("txtInfo"), &DescriptorKeys::txtInfo},
+                                              {QStringLiteral("tag"), &DescriptorKeys::tag},
+                                              {QStringLiteral("defval"), &DescriptorKeys::defval},
+                                              {QStringLiteral("width"), &DescriptorKeys::width},
+                                              {QStringLiteral("left"), &DescriptorKeys::left},
+                                              {QStringLiteral("top"), &DescriptorKeys::top},
+                                              {QStringLiteral("length"), &DescriptorKeys::length},
+                                              {QStringLiteral("tInfo"), &DescriptorKeys::tInfo},
+                                              {QStringLiteral("tControl"), &DescriptorKeys::tControl},
+                                              {QStringLiteral("height"), &DescriptorKeys::height},
+                                              {QStringLiteral("color"), &DescriptorKeys::color},
+                                              {QStringLiteral("notNull"), &DescriptorKeys::notNull},
+                                              {QStringLiteral("enabled"), &DescriptorKeys::enabled},
+                                              {QStringLiteral("fieldInfo"), &DescriptorKeys::fieldInfo}}};
+    return keys;
+}
+
+} // namespace
+
 void DescriptorKeys::Read(const server::TXml& item) {
-    const std::pair<const char*, QString*> keys[] = {{"vInfo", &vInfo},
-                                                     {"descInfo", &descInfo},
-                                                     {"idNum", &idNum},
-                                                     {"txtInfo", &txtInfo},
-                                                     {"tag", &tag},
-                                                     {"defval", &defval},
-                                                     {"width", &width},
-                                                     {"left", &left},
-                                                     {"top", &top},
-                                                     {"length", &length},
-                                                     {"tInfo", &tInfo},
-                                                     {"tControl", &tControl},
-                                                     {"height", &height},
-                                                     {"color", &color},
-                                                     {"notNull", &notNull},
-                                                     {"enabled", &enabled},
-                                                     {"fieldInfo", &fieldInfo}};
-    for (const auto& [name, holder] : keys)
-        server::XmlGet(item, QString::fromLatin1(name), *holder);
+    for (const Key& k : allKeys())
+        server::XmlGet(item, k.name, this->*k.holder);
+}
+
+void DescriptorKeys::ReadPage(const server::TXml& item) {
+    for (int i = 0; i < kPageKeys; ++i)
+        server::XmlGet(item, allKeys()[i].name, this->*allKeys()[i].holder);
 }
 
 void DescriptorKeys::ReadField(const server::TXml& item) {
@@ -113,7 +134,7 @@ std::optional<PageDescriptor> FindPageDescriptor(const server::TXml& XmlStruct, 
     server::XmlSelect(items, QStringLiteral("axStructS"));
     const QString number = QString::number(page);
     while (server::XmlNext(items, QStringLiteral("axStruct")) != 0) {
-        keys.Read(items);
+        keys.ReadPage(items);
         if (scanned) ++*scanned;
         if (keys.descInfo == kind && keys.idNum == number)
             return PageDescriptor{keys.txtInfo, keys.vInfo, keys.tag, keys.defval};

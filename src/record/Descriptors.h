@@ -18,6 +18,8 @@ struct DescriptorKeys {
 
     // Reads the keys the item has into their holders; the others keep their text.
     void Read(const server::TXml& item);
+    // Only the keys of a page descriptor (descInfo, idNum, txtInfo, vInfo, tag, defval).
+    void ReadPage(const server::TXml& item);
     // The same for a field descriptor, whose vInfo is never inherited.
     void ReadField(const server::TXml& item);
 };
