@@ -15,10 +15,6 @@ int twips(const QString& holder) {
     return qRound(platform::StrToIntDef(holder, 20) / 15.0);
 }
 
-} // namespace
-
-namespace {
-
 struct Key {
     QString name;
     QString DescriptorKeys::*holder;

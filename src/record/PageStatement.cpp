@@ -9,16 +9,22 @@ namespace record {
 bool IsSkippedField(const TsDesc& desc) {
     const QString name = platform::asciiUpper(desc.FieldName);
     return name.contains(QStringLiteral("FDM")) ||
-           (name.startsWith(QStringLiteral("FREVO")) && desc.OrigValue == u"0.00" && desc.CurValue.isEmpty()) ||
-           platform::asciiUpper(desc.RightsTag).contains(QStringLiteral("READONLY")) || !desc.XmlTag.isEmpty();
+           (name.startsWith(QStringLiteral("FREVO")) && desc.OrigValue == u"0.00" &&
+            desc.CurValue.isEmpty()) ||
+           platform::asciiUpper(desc.RightsTag).contains(QStringLiteral("READONLY")) ||
+           !desc.XmlTag.isEmpty();
 }
 
 QString SqlLiteral(int tInfo, const QString& value) {
     switch (tInfo) {
-    case 1: return server::SqlDateText(value);
-    case 2: return server::QuoteSqlText(value);
-    case 5: return server::SqlFloatText(value);
-    default: return value;
+    case 1:
+        return server::SqlDateText(value);
+    case 2:
+        return server::QuoteSqlText(value);
+    case 5:
+        return server::SqlFloatText(value);
+    default:
+        return value;
     }
 }
 
@@ -35,19 +41,22 @@ QString BuildPageStatement(const TsPages& pages, const StatementContext& c) {
             keyMode = false;
             if (IsSkippedField(d) || d.CurValue == d.OrigValue) continue;
             // An emptied value is written NULL whatever its type.
-            const QString literal = d.CurValue.isEmpty() ? QStringLiteral("NULL") : SqlLiteral(d.tInfo, d.CurValue);
+            const QString literal =
+                d.CurValue.isEmpty() ? QStringLiteral("NULL") : SqlLiteral(d.tInfo, d.CurValue);
             columns << d.FieldName;
             values << literal;
             changes << d.FieldName + u'=' + literal;
         } else if (keyMode) {
-            keys << (d.OrigValue.isEmpty() ? QStringLiteral("(isNull(") + d.FieldName + QStringLiteral("))")
-                                           : u'(' + d.FieldName + u'=' + SqlLiteral(d.tInfo, d.OrigValue) + u')');
+            keys << (d.OrigValue.isEmpty()
+                         ? QStringLiteral("(isNull(") + d.FieldName + QStringLiteral("))")
+                         : u'(' + d.FieldName + u'=' + SqlLiteral(d.tInfo, d.OrigValue) + u')');
         }
     }
     if (changes.isEmpty()) return {};
     const QString table = StatementTable(pages, c.Page);
-    if (!c.Insert) return QStringLiteral("Update ") + table + QStringLiteral(" set ") + changes.join(u',') +
-                          QStringLiteral(" where ") + keys.join(QStringLiteral(" and "));
+    if (!c.Insert)
+        return QStringLiteral("Update ") + table + QStringLiteral(" set ") + changes.join(u',') +
+               QStringLiteral(" where ") + keys.join(QStringLiteral(" and "));
 
     QString sql = QStringLiteral("Insert into ") + table + QStringLiteral(" (") + columns.join(u',');
     QString tail = QStringLiteral(") Values (") + values.join(u',');

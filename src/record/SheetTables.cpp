@@ -212,7 +212,8 @@ constexpr ControlRow kSheet09[] = {
 };
 constexpr ControlRow kRecordButtons[] = {
     {K::Button, "JvXPBtnSMS", "", 632, 42, 80, 28, "SMS", "envoi d'un SMS de test"},
-    {K::Label, "LbInfoOptions", "", 718, 42, 156, 28, "Options : voir la liste", "options du véhicule, dans la liste de son onglet"},
+    {K::Label, "LbInfoOptions", "", 718, 42, 156, 28, "Options : voir la liste",
+     "options du véhicule, dans la liste de son onglet"},
 };
 
 } // namespace

@@ -5,11 +5,13 @@
 #include "platform/FormBuilder.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 using platform::Require;
 
@@ -436,4 +438,38 @@ TEST_F(LayoutTest, AnswersWithoutSectionsOrDescriptorsNeitherStopNorHideTheFault
     w->UpdateView(true);
     EXPECT_TRUE(w->PanelSplash->isVisibleTo(w.get()));
     EXPECT_TRUE(w->WarningLine().contains("XmlStruct.xml")) << w->WarningLine().toStdString();
+}
+
+// The server writes every key; a structure file written by another one may leave keys out: they
+// then keep the text of the last item that had them, whatever its page.
+TEST_F(LayoutTest, MissingKeysKeepTheTextOfTheItemBefore) {
+    UsedVehiclePages();
+    auto first = Open(); // leaves the answers of vehicle 12 in TEMP
+    first.reset();
+    QFile f(Temp() + "/XmlStruct.xml");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("<document><axStructS>"
+            "<axStruct><descInfo>_TVO</descInfo><idNum>1</idNum><txtInfo>VO</txtInfo><vInfo>fVO1</vInfo>"
+            "<tag>tVehicles</tag><defval>c</defval></axStruct>"
+            "<axStruct><descInfo>fVO1</descInfo><vInfo>Essai1</vInfo><txtInfo>Un :</txtInfo><tag>SVO</tag>"
+            "<left>1650</left><top>645</top><tControl>109</tControl><tInfo>2</tInfo></axStruct>"
+            "<axStruct><vInfo>Essai2</vInfo><width>1500</width><top>1005</top><height>315</height></axStruct>"
+            "<axStruct><vInfo>Essai3</vInfo><top>1365</top><txtInfo>Trois :</txtInfo></axStruct>"
+            "</axStructS></document>");
+    f.close();
+    auto w = std::make_unique<app::TAxGarvex>(dialogs);
+    w->Timer1->stop();
+    record::TRecordForm& form = record::AttachRecordForm(*w);
+    form.Layout.UpdateTabDesc(true, true);
+    const auto& descs = w->State.Pages[1].Descs;
+    ASSERT_EQ(descs.size(), 3u);
+    // No width yet in the pass: 20 twips, one pixel; then 1500 twips, kept by the next item.
+    EXPECT_EQ(descs[0].ValueControl->geometry(), QRect(110, 8, 1, 17));
+    EXPECT_EQ(descs[1].ValueControl->geometry(), QRect(110, 32, 100, 20));
+    EXPECT_EQ(descs[2].ValueControl->geometry(), QRect(110, 56, 100, 20));
+    // Caption, rights and kind come from the items before too.
+    EXPECT_EQ(descs[1].txtInfo, "Un :");
+    EXPECT_EQ(descs[2].txtInfo, "Trois :");
+    EXPECT_EQ(descs[2].RightsTag, ";SVO;");
+    EXPECT_TRUE(descs[2].ValueControl->isEnabled());
 }

@@ -1,8 +1,9 @@
-#include "platform/DelphiDate.h"
 #include "record/PageStatement.h"
 
-#include <gtest/gtest.h>
+#include "platform/DelphiDate.h"
 #include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
 
 using namespace record;
 
@@ -56,8 +57,12 @@ TEST_F(PageStatementTest, SkipsFieldsThatAreNeverWritten) {
     readOnly.RightsTag = ";COMPTA;READONLY;";
     TsDesc viaTag = field("Nom", 2, "a", "b");
     viaTag.XmlTag = "NomAffiche";
-    pages[1].Descs = {field("id", 4, "1", "1", false), readOnly, viaTag, field("PrixFDM", 5, "1.00", "2.00"),
-                      field("FrevoTotal", 5, "0.00", ""), field("frevoFixe", 5, "0.00", "12.5")};
+    pages[1].Descs = {field("id", 4, "1", "1", false),
+                      readOnly,
+                      viaTag,
+                      field("PrixFDM", 5, "1.00", "2.00"),
+                      field("FrevoTotal", 5, "0.00", ""),
+                      field("frevoFixe", 5, "0.00", "12.5")};
     EXPECT_EQ(BuildPageStatement(pages, {1, false, "VO", "1", "", "7", "MER"}),
               "Update T set frevoFixe=12.5 where (id=1)");
 }
