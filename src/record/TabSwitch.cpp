@@ -3,6 +3,7 @@
 #include "app/AxGarvex.h"
 #include "platform/FormBuilder.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -16,6 +17,7 @@ TTabSwitch::TTabSwitch(app::TAxGarvex& form) : F(form) {
         LbResa[i] =
             platform::Require<QLabel>(form.Sheets[2], QStringLiteral("LbResa%1").arg(i + 1).toLatin1());
     form.Tabs->tabBar()->installEventFilter(this);
+    form.Tabs->installEventFilter(this);
     connect(form.Tabs, &QTabWidget::currentChanged, this, [this] { TabsChange(); });
 }
 
@@ -76,13 +78,37 @@ void TTabSwitch::TabsChange() {
     F.PanelSplash->hide();
 }
 
+namespace {
+
+// The keys that move to another tab: Ctrl+Tab, Ctrl+PgUp, Ctrl+PgDown on the page control, the
+// arrows, Home and End on its focused tab bar.
+bool movesTab(const QKeyEvent* key, bool onTabBar) {
+    if (key->modifiers() & Qt::ControlModifier)
+        return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_PageUp ||
+               key->key() == Qt::Key_PageDown;
+    return onTabBar && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                        key->key() == Qt::Key_Home || key->key() == Qt::Key_End);
+}
+
+} // namespace
+
 bool TTabSwitch::eventFilter(QObject* watched, QEvent* event) {
-    auto* bar = static_cast<QTabBar*>(watched);
-    if (event->type() == QEvent::MouseButtonPress) {
-        const int target = bar->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        if (target >= 0 && target != bar->currentIndex() && !TabsChanging()) return true;
-    } else if (event->type() == QEvent::Wheel && !TabsChanging()) {
-        return true;
+    QTabBar* bar = F.Tabs->tabBar();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (watched == bar) {
+            const int target = bar->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (target >= 0 && target != bar->currentIndex() && !TabsChanging()) return true;
+        }
+        break;
+    case QEvent::Wheel:
+        if (watched == bar && !TabsChanging()) return true;
+        break;
+    case QEvent::KeyPress:
+        if (movesTab(static_cast<QKeyEvent*>(event), watched == bar) && !TabsChanging()) return true;
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

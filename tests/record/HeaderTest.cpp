@@ -154,6 +154,8 @@ TEST_F(HeaderTest, LeavingATabWithUnsavedChangesAsksForTheSave) {
     w->JvXPBtnSave->setEnabled(true);
     QTest::mouseClick(bar, Qt::LeftButton, {}, equipment);
     EXPECT_EQ(w->Tabs->currentIndex(), 0);
+    QTest::keyClick(w->Tabs, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w->Tabs->currentIndex(), 0);
     saved = true;
     QTest::mouseClick(bar, Qt::LeftButton, {}, equipment);
     EXPECT_EQ(w->Tabs->currentIndex(), 3);
