@@ -84,7 +84,6 @@ private:
     void styleCaption(const TsDesc& desc);
     void applyColors(QWidget* control, const TsDesc& desc, bool right);
     void enable(QWidget* control, const TsDesc& desc, bool right);
-    bool fieldRight(int page, const TsDesc& desc);
     QWidget* containerOf(int page, int idNum);
     void selectValueSource(int page);
     void enableNumberAndSite();
