@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     } shots[] = {
         {"record-vo.png", "1001", "", "1", "1000005"},
         {"record-vd.png", "1009", "", "3", "1000001"},
-        {"record-vn.png", "1006", "", "2", "1000002"},
+        {"record-vn.png", "1017", "", "2", "1000002"},
         {"record-cl.png", "", "80", "1", "1000003"},
     };
     platform::ScriptedDialogs dialogs;
