@@ -13,9 +13,17 @@
 namespace record {
 
 TTabSwitch::TTabSwitch(app::TAxGarvex& form) : F(form) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         LbResa[i] =
             platform::Require<QLabel>(form.Sheets[2], QStringLiteral("LbResa%1").arg(i + 1).toLatin1());
+        LbResa[i]->setTextFormat(Qt::PlainText);
+        QPalette p = LbResa[i]->palette();
+        p.setColor(QPalette::WindowText, QColor(150, 20, 20)); // a reserved vehicle must be seen as such
+        LbResa[i]->setPalette(p);
+    }
+    QFont bold = LbResa[0]->font();
+    bold.setBold(true);
+    LbResa[0]->setFont(bold);
     form.Tabs->tabBar()->installEventFilter(this);
     form.Tabs->installEventFilter(this);
     connect(form.Tabs, &QTabWidget::currentChanged, this, [this] { TabsChange(); });
