@@ -52,10 +52,9 @@ int main(int argc, char** argv) {
     const struct {
         const char *file, *idTVO, *idClient, *idTypeVO, *idUser;
     } shots[] = {
-        {"record-vo.png", "1001", "", "1", "1000005"},
-        {"record-vd.png", "1009", "", "3", "1000001"},
-        {"record-vn.png", "1017", "", "2", "1000002"},
-        {"record-cl.png", "", "80", "1", "1000003"},
+        {"window.png", "1001", "", "1", "1000001"}, // what ./run demo opens
+        {"record-vo.png", "1001", "", "1", "1000005"}, {"record-vd.png", "1009", "", "3", "1000001"},
+        {"record-vn.png", "1017", "", "2", "1000002"}, {"record-cl.png", "", "80", "1", "1000003"},
     };
     platform::ScriptedDialogs dialogs;
     for (const auto& s : shots) {
