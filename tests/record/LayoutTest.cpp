@@ -81,6 +81,13 @@ TEST_F(LayoutTest, KindFollowsTheRecordAndShowsItsPages) {
         EXPECT_EQ(w->xcInfoNVO->palette().color(QPalette::Disabled, QPalette::Base), c.header);
         EXPECT_EQ(w->xcIdentity->isVisibleTo(w.get()), c.kind == "_TCL");
         EXPECT_FALSE(w->PanelSplash->isVisibleTo(w.get()));
+        // The buttons of the kind, for a user who is no super-administrator.
+        EXPECT_EQ(w->JvXPBtnNewVO->isVisibleTo(w.get()), c.kind != "_TVD");
+        EXPECT_EQ(w->JvXPBtnSuppr->isVisibleTo(w.get()), c.kind == "_TCL");
+        EXPECT_FALSE(w->JvXPBtnSweep->isVisibleTo(w.get()));
+        EXPECT_EQ(Require<QLabel>(w.get(), "LbInfoOptions")->isVisibleTo(w.get()),
+                  c.kind == "_TVD" || c.kind == "_TVN");
+        EXPECT_EQ(w->State.FlagNewEnreg, c.idTVO == "0" || c.idClient == "0");
     }
 }
 
