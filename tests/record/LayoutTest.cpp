@@ -88,6 +88,7 @@ TEST_F(LayoutTest, KindFollowsTheRecordAndShowsItsPages) {
         EXPECT_EQ(Require<QLabel>(w.get(), "LbInfoOptions")->isVisibleTo(w.get()),
                   c.kind == "_TVD" || c.kind == "_TVN");
         EXPECT_EQ(w->State.FlagNewEnreg, c.idTVO == "0" || c.idClient == "0");
+        EXPECT_EQ(w->JvXPBtnPrint->isEnabled(), c.kind == "_TCL" || (c.kind != "_TVN" && c.idTVO != "0"));
     }
 }
 
@@ -479,4 +480,28 @@ TEST_F(LayoutTest, MissingKeysKeepTheTextOfTheItemBefore) {
     EXPECT_EQ(descs[2].txtInfo, "Trois :");
     EXPECT_EQ(descs[2].RightsTag, ";SVO;");
     EXPECT_TRUE(descs[2].ValueControl->isEnabled());
+}
+
+TEST_F(LayoutTest, AVehicleWithAPhotoKeepsItsNumberAndSite) {
+    UsedVehiclePages();
+    AddField("fVO1", "NVO", "N° :", 1650, 645, 1500, 109, 4);
+    AddField("fVO1", "KMS", "Km :", 1650, 1005, 1500, 109, 4);
+    Sql("UPDATE tVehicles SET NomImage='M0041012-01' WHERE idTVO=12;");
+    auto w = Open();
+    QWidget* number = Require<QWidget>(w->Sheets[0], "cNVO");
+    EXPECT_FALSE(number->isEnabled());
+    EXPECT_FALSE(Require<QWidget>(w->Sheets[0], "cSite")->isEnabled());
+    EXPECT_TRUE(Require<QWidget>(w->Sheets[0], "cKMS")->isEnabled());
+    EXPECT_TRUE(Require<QWidget>(w->Sheets[0], "czFeuilleMarge")->isEnabled());
+
+    Sql("UPDATE tVehicles SET NomImage=NULL WHERE idTVO=12;");
+    w->UpdateView(false);
+    EXPECT_TRUE(number->isEnabled());
+    // Without the right, no photo opens the number either.
+    Sql("UPDATE StructDesc SET tag='VENDEURS' WHERE vInfo='NVO';");
+    w.reset();
+    QFile::remove(Temp() + "/XmlStruct.xml"); // kept twelve hours otherwise
+    auto other = Open();
+    ASSERT_EQ(other->State.Pages[1].Descs[1].RightsTag, ";VENDEURS;");
+    EXPECT_FALSE(Require<QWidget>(other->Sheets[0], "cNVO")->isEnabled());
 }
