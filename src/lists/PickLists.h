@@ -3,13 +3,13 @@
 // the make -> model -> type-version cascade, the version text, turning what the user picks or
 // types back into the stored value, list widths, the shared auto-completion and the Ctrl-entry
 // mark for reference-list editing.
+#include <QComboBox>
+#include <QCompleter>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
 
-class QComboBox;
-class QCompleter;
 class QStringListModel;
 class QWidget;
 
@@ -17,8 +17,9 @@ namespace app {
 class TAxGarvex;
 }
 namespace record {
+struct DescriptorKeys;
 struct TsDesc;
-}
+} // namespace record
 
 namespace lists {
 
@@ -38,9 +39,9 @@ public:
     // until the record lock is set every record is editable and no key is dropped.
     std::function<void()> setInfoNVO, setInfoTitre, setInfoField1, setInfoField2;
     std::function<bool()> GoTestVerrou;
-    std::function<void(QWidget* sender, int& key)> GoOnKeyDown;     // key := 0 drops it
-    std::function<void(QWidget* sender, QChar& key)> GoOnKeyPress;  // key := 0 drops it
-    std::function<void(QWidget* sender)> EditChange;                // records a plain edit's text
+    std::function<void(QWidget* sender, int& key)> GoOnKeyDown;         // key := 0 drops it
+    std::function<void(QWidget* sender, QChar& key)> GoOnKeyPress;      // key := 0 drops it
+    std::function<void(QWidget* sender)> EditChange;                    // records a plain edit's text
     std::function<void(QComboBox* box, int action)> ActionInfoRubrique; // 0 add, -1 delete
 
     // The layout pass brackets its work with these: the make and model remembered for the
@@ -49,10 +50,11 @@ public:
     void BeginLayoutPass();
     void LayoutPassDone();
 
-    // Sets up the combo of descriptor `index` of `page` (creating one on the page's sheet when
-    // box is null): events, colours, items and the stored value selected. `length` > 0 sets the
-    // maximum length of the text; 0 leaves it as it is (a refresh does not touch it).
-    void CBoxEvents(QComboBox* box, int page, int index, int length = 0);
+    // Sets up the combo of descriptor `index` of `page`: events, rights and colours, its items
+    // and the loaded value selected. Without a box one is created on the page's sheet and placed
+    // by the descriptor's keys. The first layout passes the keys (maximum length, place); a
+    // refresh passes none and leaves the maximum length as it is.
+    void CBoxEvents(QComboBox* box, int page, int index, const record::DescriptorKeys* keys = nullptr);
 
     // Generic and staff lists.
     void LoadInfoNxComboBox(const QString& type, QComboBox* box);
@@ -64,8 +66,9 @@ public:
                     const QString& item);
     void UpdateVersion(QWidget* memo, QComboBox* model, QComboBox* type);
 
-    // Events of the descriptor combos (CBoxEvents attaches them). The key handlers take the key
-    // code by reference: 0 on return means the key is dropped.
+    // Events of the descriptor combos (CBoxEvents attaches them). The key handlers take the Qt key
+    // code, with Qt::KeypadModifier added for the numeric keypad, by reference: 0 on return means
+    // the key is dropped.
     void CBoxEnter(QComboBox* box);
     void CBoxExit(QComboBox* box);
     void CBoxChange(QWidget* sender);
@@ -85,7 +88,7 @@ public:
     // Bound edits get CBoxKeyDown as their key-down handler too.
     void AttachKeyDown(QWidget* control);
 
-    // Change handlers of the form's named controls.
+    // Change handlers of the form's named controls; attaches those that exist now.
     void AttachFormHandlers();
     void cNVOChange(QWidget* sender);
     void cInfoCouleurChange(QWidget* sender);
@@ -99,10 +102,9 @@ public:
     QCompleter* AutoCompletion() const { return m_completion; }
     QString LastCompletionBox() const { return m_lastCompletionBox; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    class EventLink;
+    QObject* newEventLink(bool allEvents);
     record::TsDesc* descOf(const QWidget* control);
     QWidget* named(const QString& name) const;
     bool loading() const;
@@ -116,7 +118,8 @@ private:
     QPointer<QComboBox> m_completionBox;
     QPointer<QCompleter> m_ownCompleter; // the inline completer the bound box had before
     QString m_lastCompletionBox;
-    QObject* m_keyDownOnly; // event filter of bound edits
+    QObject* m_comboEvents;   // enter, exit, key down, key press and key up of descriptor combos
+    QObject* m_keyDownEvents; // key down of bound edits
 };
 
 } // namespace lists
