@@ -5,6 +5,7 @@
 #include "app/AxGarvex.h"
 #include "platform/Controls.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFocusEvent>
@@ -101,25 +102,35 @@ void PickLists::attachCompletion(QComboBox* box) {
         m_completion = new QCompleter(m_completionList, this);
         m_completion->setCaseSensitivity(Qt::CaseInsensitive);
         m_completion->setCompletionMode(QCompleter::PopupCompletion);
+        connect(m_completion, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& text) {
+            if (!m_completionBox) return;
+            const int i = m_completionBox->findText(text, Qt::MatchFixedString);
+            if (i >= 0)
+                m_completionBox->setCurrentIndex(i);
+            else
+                m_completionBox->setEditText(text);
+        });
     }
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     // Boxes created at run time have no name, so the box itself tells whether to rebind; a box
-    // refilled since it was last bound gets its new items.
+    // refilled since it was last bound offers its new items. The box keeps its own inline
+    // completion: the shared one is a pop-up beside it, fed by what the user types.
     if (box != m_completionBox) {
-        if (m_completionBox) {
-            disconnect(m_completion, nullptr, m_completionBox, nullptr);
-            m_completionBox->setCompleter(m_ownCompleter);
-        }
-        m_ownCompleter = box->completer();
+        disconnect(m_completionTyping);
         m_completionBox = box;
         m_lastCompletionBox = box->objectName();
-        m_completionList->setStringList(items);
-        box->setCompleter(m_completion);
-    } else if (m_completionList->stringList() != items) {
-        m_completionList->setStringList(items);
+        m_completion->setWidget(box);
+        m_completionTyping = connect(box->lineEdit(), &QLineEdit::textEdited, m_completion, [this](const QString& text) {
+            m_completion->setCompletionPrefix(text);
+            if (text.isEmpty())
+                m_completion->popup()->hide();
+            else
+                m_completion->complete();
+        });
     }
+    if (m_completionList->stringList() != items) m_completionList->setStringList(items);
 }
 
 void PickLists::CBoxExit(QComboBox* box) {
@@ -173,6 +184,9 @@ int PickLists::IndexOfRubrique() const {
 
 namespace {
 
+constexpr int kKeypadMinus = int(Qt::Key_Minus) | int(Qt::KeypadModifier);
+constexpr int kKeypadPlus = int(Qt::Key_Plus) | int(Qt::KeypadModifier);
+
 // The request of a reference-list key while the mark blinks and Ctrl is held: 0 add, -1 delete,
 // 1 none.
 int rubricAction(int key, int deleteKey, int addKey, int position) {
@@ -193,19 +207,20 @@ void PickLists::CBoxKeyDown(QWidget* sender, int& key) {
         key = 0;
         return;
     }
-    if (!m_form.State.BlinkOn || !m_form.Dialogs.CtrlHeld() || key == Qt::Key_Control || !m_rubriqueBox)
+    if (!m_form.State.BlinkOn || !m_form.Dialogs.CtrlHeld() || key == Qt::Key_Control || !m_rubriqueBox) return;
+    // The keypad's minus and plus ask on key up; typed into the text they would change the entry.
+    if (key == kKeypadMinus || key == kKeypadPlus) {
+        key = 0;
         return;
-    if (const int action = rubricAction(key, Qt::Key_D, Qt::Key_S, IndexOfRubrique());
-        action != 1 && ActionInfoRubrique)
+    }
+    if (const int action = rubricAction(key, Qt::Key_D, Qt::Key_S, IndexOfRubrique()); action != 1 && ActionInfoRubrique)
         ActionInfoRubrique(m_rubriqueBox, action);
 }
 
 void PickLists::cBoxKeyUp(QWidget* sender, int& key) {
     Q_UNUSED(sender);
     if (!m_form.State.BlinkOn || !m_form.Dialogs.CtrlHeld() || !m_rubriqueBox) return;
-    const int minus = int(Qt::Key_Minus) | int(Qt::KeypadModifier),
-              plus = int(Qt::Key_Plus) | int(Qt::KeypadModifier);
-    if (const int action = rubricAction(key, minus, plus, IndexOfRubrique());
+    if (const int action = rubricAction(key, kKeypadMinus, kKeypadPlus, IndexOfRubrique());
         action != 1 && ActionInfoRubrique)
         ActionInfoRubrique(m_rubriqueBox, action);
 }

@@ -116,7 +116,7 @@ private:
     QCompleter* m_completion = nullptr;
     QStringListModel* m_completionList = nullptr;
     QPointer<QComboBox> m_completionBox;
-    QPointer<QCompleter> m_ownCompleter; // the inline completer the bound box had before
+    QMetaObject::Connection m_completionTyping;
     QString m_lastCompletionBox;
     QObject* m_comboEvents;   // enter, exit, key down, key press and key up of descriptor combos
     QObject* m_keyDownEvents; // key down of bound edits
