@@ -102,14 +102,15 @@ void PickLists::attachCompletion(QComboBox* box) {
         m_completion = new QCompleter(m_completionList, this);
         m_completion->setCaseSensitivity(Qt::CaseInsensitive);
         m_completion->setCompletionMode(QCompleter::PopupCompletion);
-        connect(m_completion, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& text) {
-            if (!m_completionBox) return;
-            const int i = m_completionBox->findText(text, Qt::MatchFixedString);
-            if (i >= 0)
-                m_completionBox->setCurrentIndex(i);
-            else
-                m_completionBox->setEditText(text);
-        });
+        connect(m_completion, qOverload<const QString&>(&QCompleter::activated), this,
+                [this](const QString& text) {
+                    if (!m_completionBox) return;
+                    const int i = m_completionBox->findText(text, Qt::MatchFixedString);
+                    if (i >= 0)
+                        m_completionBox->setCurrentIndex(i);
+                    else
+                        m_completionBox->setEditText(text);
+                });
     }
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
@@ -122,13 +123,14 @@ void PickLists::attachCompletion(QComboBox* box) {
         m_completionBox = box;
         m_lastCompletionBox = box->objectName();
         m_completion->setWidget(box);
-        m_completionTyping = connect(box->lineEdit(), &QLineEdit::textEdited, m_completion, [this](const QString& text) {
-            m_completion->setCompletionPrefix(text);
-            if (text.isEmpty())
-                m_completion->popup()->hide();
-            else
-                m_completion->complete();
-        });
+        m_completionTyping =
+            connect(box->lineEdit(), &QLineEdit::textEdited, m_completion, [this](const QString& text) {
+                m_completion->setCompletionPrefix(text);
+                if (text.isEmpty())
+                    m_completion->popup()->hide();
+                else
+                    m_completion->complete();
+            });
     }
     if (m_completionList->stringList() != items) m_completionList->setStringList(items);
 }
@@ -207,13 +209,15 @@ void PickLists::CBoxKeyDown(QWidget* sender, int& key) {
         key = 0;
         return;
     }
-    if (!m_form.State.BlinkOn || !m_form.Dialogs.CtrlHeld() || key == Qt::Key_Control || !m_rubriqueBox) return;
+    if (!m_form.State.BlinkOn || !m_form.Dialogs.CtrlHeld() || key == Qt::Key_Control || !m_rubriqueBox)
+        return;
     // The keypad's minus and plus ask on key up; typed into the text they would change the entry.
     if (key == kKeypadMinus || key == kKeypadPlus) {
         key = 0;
         return;
     }
-    if (const int action = rubricAction(key, Qt::Key_D, Qt::Key_S, IndexOfRubrique()); action != 1 && ActionInfoRubrique)
+    if (const int action = rubricAction(key, Qt::Key_D, Qt::Key_S, IndexOfRubrique());
+        action != 1 && ActionInfoRubrique)
         ActionInfoRubrique(m_rubriqueBox, action);
 }
 

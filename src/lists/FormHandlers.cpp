@@ -50,25 +50,24 @@ constexpr TypeVersion kTypeVersions[] = {
 } // namespace
 
 void PickLists::AttachFormHandlers() {
-    const auto attach = [this](std::initializer_list<const char*> names,
-                               void (PickLists::*handler)(QWidget*)) {
+    const auto attachTo = [this](std::initializer_list<const char*> names,
+                                 void (PickLists::*handler)(QWidget*)) {
         for (const char* name : names)
             if (QWidget* control = named(QString::fromLatin1(name)))
-                platform::SetOnChange(control,
-                                      [this, handler](QWidget* sender) { (this->*handler)(sender); });
+                attach(control, [this, handler](QWidget* sender) { (this->*handler)(sender); });
     };
-    attach({"cNVO", "cVDNVO", "cVNNVO"}, &PickLists::cNVOChange);
-    attach({"cInfoCouleur", "cVDInfoCouleur", "cVNInfoCouleur"}, &PickLists::cInfoCouleurChange);
-    attach({"cCV", "cKMS", "cVDCV", "cVDKMS", "cVNCV", "vKMS", "aCliNbEnfants"}, &PickLists::cCVKMSChange);
-    attach({"cInfoVersion", "vInfoTypeVersion", "cVNInfoVersion"}, &PickLists::cInfoVesionChange);
-    attach({"cDestination"}, &PickLists::cDestinationChange);
-    attach({"cSite", "cVDSite", "cVNSite"}, &PickLists::cSiteChange);
-    attach({"aSite"}, &PickLists::aSiteChange);
+    attachTo({"cNVO", "cVDNVO", "cVNNVO"}, &PickLists::cNVOChange);
+    attachTo({"cInfoCouleur", "cVDInfoCouleur", "cVNInfoCouleur"}, &PickLists::cInfoCouleurChange);
+    attachTo({"cCV", "cKMS", "cVDCV", "cVDKMS", "cVNCV", "vKMS", "aCliNbEnfants"}, &PickLists::cCVKMSChange);
+    attachTo({"cInfoVersion", "vInfoTypeVersion", "cVNInfoVersion"}, &PickLists::cInfoVesionChange);
+    attachTo({"cDestination"}, &PickLists::cDestinationChange);
+    attachTo({"cSite", "cVDSite", "cVNSite"}, &PickLists::cSiteChange);
+    attachTo({"aSite"}, &PickLists::aSiteChange);
 
     for (const Cascade& c : kCascades) {
         QWidget* control = named(QString::fromLatin1(c.box));
         if (!control) continue;
-        platform::SetOnChange(control, [this, &c](QWidget* sender) {
+        attach(control, [this, &c](QWidget* sender) {
             if (loading()) return;
             CBoxChange(sender);
             const QString key = platform::asciiUpper(platform::ControlText(sender));
@@ -85,7 +84,7 @@ void PickLists::AttachFormHandlers() {
     for (const TypeVersion& t : kTypeVersions) {
         QWidget* control = named(QString::fromLatin1(t.box));
         if (!control) continue;
-        platform::SetOnChange(control, [this, &t](QWidget* sender) {
+        attach(control, [this, &t](QWidget* sender) {
             if (loading()) return;
             if (EditChange) EditChange(sender);
             UpdateVersion(named(QString::fromLatin1(t.version)),

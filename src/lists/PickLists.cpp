@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVariant>
+#include <algorithm>
 #include <utility>
 
 namespace lists {
@@ -55,8 +56,20 @@ int ListWidth(const QComboBox* box) {
 }
 
 PickLists::PickLists(app::TAxGarvex& form)
-    : QObject(&form), m_form(form), m_comboEvents(newEventLink(true)), m_keyDownEvents(newEventLink(false)) {
+    : m_form(form), m_comboEvents(newEventLink(true)), m_keyDownEvents(newEventLink(false)) {
     AttachFormHandlers();
+}
+
+PickLists::~PickLists() {
+    for (const QPointer<QWidget>& control : m_attached)
+        if (control) platform::SetOnChange(control, {});
+}
+
+void PickLists::attach(QWidget* control, std::function<void(QWidget*)> handler, bool unlessOwn) {
+    const bool attached = unlessOwn ? platform::AttachOnChangeUnlessOwn(control, std::move(handler))
+                                    : (platform::SetOnChange(control, std::move(handler)), true);
+    if (attached && std::find(m_attached.begin(), m_attached.end(), control) == m_attached.end())
+        m_attached.emplace_back(control);
 }
 
 record::TsDesc* PickLists::descOf(const QWidget* control) {
@@ -113,7 +126,8 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
                        !(page == 8 && s.VehicleCount == 0);
     box->setEnabled(right && desc.Width != 0);
 
-    platform::AttachOnChangeUnlessOwn(box, [this](QWidget* sender) { CBoxChange(sender); });
+    attach(
+        box, [this](QWidget* sender) { CBoxChange(sender); }, true);
     if (!box->isEditable()) {
         desc.ListOnly = true;
         box->setEditable(true);

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QStringListModel;
 class QWidget;
@@ -31,9 +32,12 @@ int ListWidth(const QComboBox* box);
 class PickLists : public QObject {
     Q_OBJECT
 public:
-    // Lives as long as the form; attaches the change handlers of the form's named list and
-    // header-field controls that exist by then (AttachFormHandlers).
+    // Attaches the change handlers of the form's named list and header-field controls that
+    // exist by then (AttachFormHandlers). Destroy it before the form: it takes its handlers off
+    // the controls, which would otherwise run on the form's state while the form is torn down
+    // (a combo box changes its text as it is destroyed).
     explicit PickLists(app::TAxGarvex& form);
+    ~PickLists() override;
 
     // What the pick lists ask of the other rooms of the record form. An empty member is skipped:
     // until the record lock is set every record is editable and no key is dropped.
@@ -108,6 +112,7 @@ private:
     record::TsDesc* descOf(const QWidget* control);
     QWidget* named(const QString& name) const;
     bool loading() const;
+    void attach(QWidget* control, std::function<void(QWidget*)> handler, bool unlessOwn = false);
     void attachCompletion(QComboBox* box);
 
     app::TAxGarvex& m_form;
@@ -118,6 +123,7 @@ private:
     QPointer<QComboBox> m_completionBox;
     QMetaObject::Connection m_completionTyping;
     QString m_lastCompletionBox;
+    std::vector<QPointer<QWidget>> m_attached; // controls that carry a change handler of ours
     QObject* m_comboEvents;   // enter, exit, key down, key press and key up of descriptor combos
     QObject* m_keyDownEvents; // key down of bound edits
 };

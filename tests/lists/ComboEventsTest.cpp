@@ -34,9 +34,9 @@ TEST_F(PickListsTest, ListOnlyBoxRefusesUnknownTextAndKeepsTheFocus) {
         bool accepted;
         const char* stored;
     } cases[] = {
-        {"break", true, "break"},         // an item in another letter case
-        {"Cabriolet", false, "break"},    // no item: refused, the value stays
-        {"", true, ""},                   // emptied
+        {"break", true, "break"},      // an item in another letter case
+        {"Cabriolet", false, "break"}, // no item: refused, the value stays
+        {"", true, ""},                // emptied
         {"BERLINE", true, "BERLINE"},
     };
     for (const auto& c : cases) {
@@ -62,8 +62,8 @@ TEST_F(PickListsTest, ListWidthWidensTheBoxWhileItHasTheFocus) {
         int entered, left;
     } cases[] = {
         {"aidCom", 190, false, "", 190, 120},
-        {"aCliPays", 100, false, "", 120, 120},     // a narrower list never shrinks the box
-        {"aCliCivilite", 0, false, "", 120, 120},   // no list width
+        {"aCliPays", 100, false, "", 120, 120},            // a narrower list never shrinks the box
+        {"aCliCivilite", 0, false, "", 120, 120},          // no list width
         {"aCliSituation", 160, true, "Inconnu", 160, 160}, // a refused text keeps it wide
     };
     for (const auto& c : cases) {
@@ -88,10 +88,8 @@ TEST_F(PickListsTest, CtrlEntryMarksTheBoxForReferenceListEditing) {
         const char* rubricTable;
         bool marked;
     } cases[] = {
-        {true, true, 111, "tCouleurs", true},
-        {false, true, 111, "tCouleurs", false},
-        {true, false, 111, "tCouleurs", false},
-        {true, true, 112, "tCouleurs", false},
+        {true, true, 111, "tCouleurs", true},    {false, true, 111, "tCouleurs", false},
+        {true, false, 111, "tCouleurs", false},  {true, true, 112, "tCouleurs", false},
         {true, true, 111, "InfoCouleur", false}, // the table is the list itself: not editable
     };
     int n = 0;
@@ -191,8 +189,8 @@ TEST_F(PickListsTest, DeleteEmptiesEditableTextListsUnlessTheRecordIsLocked) {
         };
         QComboBox* box = FormCombo(1, QStringLiteral("cListe%1").arg(++n));
         const char* loaded = c.tInfo == 3 ? "True" : c.tControl == 112 ? "2" : "Break";
-        record::TsDesc& d = Bind(1, box, Desc("Liste", c.tInfo == 3 ? "Garantie" : "Carrosserie", c.tControl,
-                                              c.tInfo, loaded));
+        record::TsDesc& d = Bind(
+            1, box, Desc("Liste", c.tInfo == 3 ? "Garantie" : "Carrosserie", c.tControl, c.tInfo, loaded));
         box->setFocus();
         box->lineEdit()->end(false);
         QTest::keyClick(box, Qt::Key_Delete);

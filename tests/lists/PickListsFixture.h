@@ -49,14 +49,14 @@ protected:
         "</VNVersionsS></document>";
 
     std::unique_ptr<app::TAxGarvex> w;
-    lists::PickLists* lists = nullptr;
+    std::unique_ptr<lists::PickLists> lists; // gone before the window, as in the program
 
     void SetUp() override {
         WindowTest::SetUp();
         WriteIni(Parameters());
         w = Open();
         w->State.StartCount = 1; // ticks blink the marker but never start the first load
-        lists = new lists::PickLists(*w);
+        lists = std::make_unique<lists::PickLists>(*w);
         auto& s = w->State;
         for (int page = 1; page < 10; ++page)
             s.Pages[page].Sheet = w->Sheets[page - 1];

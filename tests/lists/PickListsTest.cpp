@@ -187,12 +187,12 @@ TEST_F(PickListsTest, VersionTextFollowsModelAndTypeVersion) {
     const int page = record::PageOfTag(platform::Tag(model)),
               index = record::IndexOfTag(platform::Tag(model));
     make->setCurrentText("BRIO");
-    version->SetText("B1 Confort");
+    version->SetText("b1 Confort");
     w->State.FlagLoading = true;
     lists->CBoxEvents(model, page, index);
     w->State.FlagLoading = false;
     lists->LayoutPassDone();
-    EXPECT_EQ(version->Text(), "B1 Confort") << "laying a record out leaves its version text alone";
+    EXPECT_EQ(version->Text(), "b1 Confort") << "laying a record out leaves its version text alone";
     model->setCurrentText("B2");
     EXPECT_EQ(version->Text(), "B2 Confort");
 }
