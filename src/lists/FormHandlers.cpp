@@ -1,5 +1,5 @@
-// Change handlers of the form's named controls: the make -> model -> type-version cascade, the
-// version text, the header fields they feed, and the sites.
+// Change handlers of the form's named controls, and their list widths: the make -> model -> type-version
+// cascade, the version text, the header fields they feed, and the sites.
 #include "PickLists.h"
 #include "app/AxGarvex.h"
 #include "platform/AsciiCase.h"
@@ -47,9 +47,21 @@ constexpr TypeVersion kTypeVersions[] = {
     {"cVNInfoTypeVersion", "cVNInfoVersion", "cVNInfoModele"},
 };
 
+// The form's combos whose drop-down list is wider than the box.
+struct ListWidthOf {
+    const char* box;
+    int width;
+};
+constexpr ListWidthOf kListWidths[] = {
+    {"cAcheteur", 180}, {"cVNAcheteur", 180}, {"cInfoCouleur", 200}, {"aidCom", 190}, {"aCliPays", 100},
+};
+
 } // namespace
 
 void PickLists::AttachFormHandlers() {
+    for (const ListWidthOf& l : kListWidths)
+        if (auto* box = qobject_cast<QComboBox*>(named(QString::fromLatin1(l.box))))
+            SetListWidth(box, l.width);
     const auto attachTo = [this](std::initializer_list<const char*> names,
                                  void (PickLists::*handler)(QWidget*)) {
         for (const char* name : names)

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QValidator>
 #include <QVariant>
 #include <algorithm>
 #include <utility>
@@ -22,7 +23,7 @@ namespace {
 constexpr const char* kListWidth = "ListWidth";
 
 // The system colour of inactive borders, the background of fields the user may not edit.
-const QColor kInactiveBorder(244, 247, 252);
+const QColor kInactiveBorder(212, 208, 200);
 
 QColor colourOf(record::Colour c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -43,6 +44,19 @@ void fillBox(QComboBox* box, const QStringList& items, int selected) {
     }
     box->setCurrentIndex(selected);
 }
+
+// A combo's maximum length bounds what the user types, not the items it shows: a coded item is
+// longer than the code it stores, and a line edit's own maximum length would cut it.
+class TypedLength : public QValidator {
+public:
+    TypedLength(int length, QObject* parent) : QValidator(parent), m_length(length) {}
+    State validate(QString& text, int&) const override {
+        return text.size() <= m_length ? Acceptable : Invalid;
+    }
+
+private:
+    int m_length;
+};
 
 } // namespace
 
@@ -134,8 +148,10 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
     }
     box->setInsertPolicy(QComboBox::NoInsert);
     if (keys) {
-        if (const int length = record::IntegerKey(keys->length); length != 0)
-            box->lineEdit()->setMaxLength(length);
+        if (const int length = record::IntegerKey(keys->length); length != 0) {
+            delete box->findChild<TypedLength*>();
+            box->setValidator(new TypedLength(length, box));
+        }
     }
     desc.Width = box->width();
 

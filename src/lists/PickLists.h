@@ -92,7 +92,7 @@ public:
     // Bound edits get CBoxKeyDown as their key-down handler too.
     void AttachKeyDown(QWidget* control);
 
-    // Change handlers of the form's named controls; attaches those that exist now.
+    // Change handlers and list widths of the form's named controls; attaches those that exist now.
     void AttachFormHandlers();
     void cNVOChange(QWidget* sender);
     void cInfoCouleurChange(QWidget* sender);

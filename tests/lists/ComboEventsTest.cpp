@@ -56,20 +56,22 @@ TEST_F(PickListsTest, ListWidthWidensTheBoxWhileItHasTheFocus) {
     QComboBox* other = FormCombo(7, "aCliNom");
     const struct {
         const char* name;
-        int listWidth;
         bool listOnly;
         const char* typed; // leaving with this text
         int entered, left;
     } cases[] = {
-        {"aidCom", 190, false, "", 190, 120},
-        {"aCliPays", 100, false, "", 120, 120},            // a narrower list never shrinks the box
-        {"aCliCivilite", 0, false, "", 120, 120},          // no list width
-        {"aCliSituation", 160, true, "Inconnu", 160, 160}, // a refused text keeps it wide
+        {"aidCom", false, "", 190, 120},              // the form's list width
+        {"aCliPays", false, "", 120, 120},            // a narrower list never shrinks the box
+        {"aCliCivilite", false, "", 120, 120},        // no list width
+        {"aCliSituation", true, "Inconnu", 160, 160}, // a refused text keeps it wide
     };
+    for (const auto& c : cases)
+        FormCombo(7, c.name, c.listOnly);
+    lists->AttachFormHandlers();
+    lists::SetListWidth(w->findChild<QComboBox*>("aCliSituation"), 160);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QComboBox* box = FormCombo(7, c.name, c.listOnly);
-        lists::SetListWidth(box, c.listWidth);
+        auto* box = w->findChild<QComboBox*>(c.name);
         Bind(7, box, Desc(c.name, "Carrosserie", 111, 2, "Break"));
         box->setFocus();
         EXPECT_EQ(box->width(), c.entered);

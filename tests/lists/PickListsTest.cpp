@@ -1,6 +1,9 @@
 // Descriptor combos on the real window: what they show after a layout pass, what a choice
 // stores, the staff lists, and the make -> model -> type-version cascade with the version text.
 #include "PickListsFixture.h"
+#include "record/Descriptors.h"
+
+#include <QLineEdit>
 
 TEST_F(PickListsTest, ListsShowTheLoadedValueAndStoreTheChoice) {
     const struct {
@@ -45,6 +48,40 @@ TEST_F(PickListsTest, ListsShowTheLoadedValueAndStoreTheChoice) {
         lists->CBoxExit(box);
         EXPECT_EQ(d.CurValue, c.stored);
     }
+}
+
+TEST_F(PickListsTest, BoxWithoutFormControlIsCreatedAtTheDescriptorsPlace) {
+    record::DescriptorKeys keys;
+    keys.left = "1500";
+    keys.top = "1050";
+    keys.height = "315";
+    keys.length = "5";
+    auto& descs = w->State.Pages[1].Descs;
+    descs = {Desc("idVO", "", 109, 4, "12"), Desc("Carrosserie", "Carrosserie", 111, 2, "Break"),
+             Desc("Energie", "Energie", 112, 2, "1")};
+    keys.width = "1800";
+    lists->CBoxEvents(nullptr, 1, 1, &keys);
+    keys.width = "0";
+    lists->CBoxEvents(nullptr, 1, 2, &keys);
+
+    QComboBox* shown = descs[1].Combo;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->parentWidget(), w->Sheets[0]);
+    EXPECT_EQ(shown->geometry(), QRect(100, 35, 120, 25));
+    EXPECT_FALSE(shown->isHidden());
+    EXPECT_EQ(descs[1].ValueControl, shown);
+    EXPECT_EQ(platform::Tag(shown), 1);
+    EXPECT_EQ(shown->currentText(), "Break");
+    EXPECT_FALSE(descs[1].ListOnly);
+    // The length bounds typing only: a longer item is shown whole.
+    shown->lineEdit()->selectAll();
+    QTest::keyClicks(shown, "Cabriolet");
+    EXPECT_EQ(shown->currentText(), "Cabri");
+    ASSERT_NE(descs[2].Combo, nullptr);
+    EXPECT_TRUE(descs[2].Combo->isHidden());
+    EXPECT_EQ(descs[2].Combo->currentText(), "Diesel");
+    descs[2].Combo->setCurrentIndex(2);
+    EXPECT_EQ(descs[2].Combo->currentText(), "Essence < GPL");
 }
 
 TEST_F(PickListsTest, StaffListsFollowTheSite) {
