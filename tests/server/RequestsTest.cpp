@@ -245,17 +245,23 @@ TEST_F(RequestsTest, AnUnwritableResponseFileIsAFailure) {
     EXPECT_TRUE(host.warning.contains(QString::fromUtf8("Impossible d'écrire")));
 }
 
-TEST_F(RequestsTest, CookiesComeBackForTheLifeOfTheClient) {
-    http.Get("/login", [this](const httplib::Request& req, httplib::Response& res) {
+TEST_F(RequestsTest, CookiesOutliveTheConnectionDroppedAfterFiveIdleMinutes) {
+    std::vector<int> clientPorts;
+    http.Get("/login", [&](const httplib::Request& req, httplib::Response& res) {
         std::lock_guard lock(mutex);
         cookies.push_back(req.get_header_value("Cookie"));
+        clientPorts.push_back(req.remote_port);
         res.set_header("Set-Cookie", "session=abc; Path=/");
         res.set_content("<doc/>", "text/xml");
     });
-    for (int i = 0; i < 2; ++i) requests.HttpExecute(base() + "login?x=1", file("XmlVO.xml"));
-    host.idle = 301; // a long pause drops the connection, not the cookies
-    requests.HttpExecute(base() + "login?x=1", file("XmlVO.xml"));
+    for (const int idle : {0, 300, 301}) {
+        host.idle = idle;
+        requests.HttpExecute(base() + "login?x=1", file("XmlVO.xml"));
+    }
     EXPECT_EQ(cookies, (std::vector<std::string>{"", "session=abc", "session=abc"}));
+    ASSERT_EQ(clientPorts.size(), 3u);
+    EXPECT_EQ(clientPorts[1], clientPorts[0]); // the connection was kept
+    EXPECT_NE(clientPorts[2], clientPorts[1]); // and dropped after more than 300 s
 }
 
 TEST_F(RequestsTest, PostsAMultipartForm) {
