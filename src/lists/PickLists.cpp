@@ -15,6 +15,7 @@
 #include <QValidator>
 #include <QVariant>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace lists {
@@ -175,7 +176,7 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
         s.RecordKind == record::KindVD ||
         (s.RecordKind == record::KindVN && platform::asciiUpper(desc.FieldName) == u"INFOMARQUE");
     const bool newVehicleModels = s.RecordKind == record::KindVD || s.RecordKind == record::KindVN;
-    ListSource source;
+    std::optional<ListSource> source;
     if (list == u"INFOMARQUE") {
         m_curMarque = platform::asciiUpper(value);
         source =
@@ -186,18 +187,18 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
                                   : ListSource{"Models", "vMark", "vModel", m_curMarque};
     } else if (list == u"INFOTYPEVERSION") {
         source = {"VNVersions", "vnModel", "vnVers", m_curModele};
-    } else if (list == u"IDCOM") {
-        LoadInfoNxComboBox(QStringLiteral("InfoCom"), box);
-        SetInfoComboBoxIdCom(value, box);
-        s.FlagLoading = wasLoading;
-        return;
-    } else {
+    } else if (list != u"IDCOM") {
         source = {"Pars", "type", "text", list};
     }
-    const ComboFill fill =
-        FillComboList(s.XmlEquip, source, value, choice.IndexMode, choice.IndexValue, desc.tControl);
-    desc.EmptyFirst = fill.EmptyFirst;
-    fillBox(box, fill.Items, fill.Selected);
+    if (source) {
+        const ComboFill fill =
+            FillComboList(s.XmlEquip, *source, value, choice.IndexMode, choice.IndexValue, desc.tControl);
+        desc.EmptyFirst = fill.EmptyFirst;
+        fillBox(box, fill.Items, fill.Selected);
+    } else {
+        LoadInfoNxComboBox(QStringLiteral("InfoCom"), box);
+        SetInfoComboBoxIdCom(value, box);
+    }
     s.FlagLoading = wasLoading;
 }
 

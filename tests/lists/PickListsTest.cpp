@@ -40,9 +40,11 @@ TEST_F(PickListsTest, ListsShowTheLoadedValueAndStoreTheChoice) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " loaded " + c.loaded);
         QComboBox* box = FormCombo(1, QStringLiteral("c%1%2").arg(c.field).arg(++n));
+        box->setEditText("tapé avant");
         record::TsDesc& d = Bind(1, box, Desc(c.field, c.field, c.tControl, c.tInfo, c.loaded));
         EXPECT_EQ(Items(box), c.items);
         EXPECT_EQ(box->currentIndex(), c.selected);
+        EXPECT_EQ(box->currentText(), c.selected < 0 ? QString() : c.items[c.selected]);
         EXPECT_EQ(d.CurValue, c.loaded) << "setting a box up is no change of its value";
         if (c.choose >= 0) box->setCurrentIndex(c.choose);
         lists->CBoxExit(box);
