@@ -15,6 +15,27 @@
 #include <QStringListModel>
 
 namespace lists {
+namespace {
+
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+constexpr int kKeypadMinus = int(Qt::Key_Minus) | int(Qt::KeypadModifier);
+constexpr int kKeypadPlus = int(Qt::Key_Plus) | int(Qt::KeypadModifier);
+
+// The request of a reference-list key while the mark blinks and Ctrl is held: 0 add, -1 delete,
+// 1 none.
+int rubricAction(int key, int deleteKey, int addKey, int position) {
+    if (key == deleteKey && position != -1) return -1;
+    if (key == addKey && position == -1) return 0;
+    return 1;
+}
+
+} // namespace
 
 // Routes the events of a control to the handlers: all of them for descriptor combos, only the
 // key-down for bound edits.
@@ -112,9 +133,7 @@ void PickLists::attachCompletion(QComboBox* box) {
                         m_completionBox->setEditText(text);
                 });
     }
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
+    const QStringList items = itemsOf(box);
     // Boxes created at run time have no name, so the box itself tells whether to rebind; a box
     // refilled since it was last bound offers its new items. The box keeps its own inline
     // completion: the shared one is a pop-up beside it, fed by what the user types.
@@ -158,9 +177,7 @@ PickLists::ControlResult PickLists::CBoxControl(QComboBox* box) {
     if (!desc) return {};
     const int tag = platform::Tag(box);
     const QString text = box->currentText();
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
+    const QStringList items = itemsOf(box);
     if (desc->ListOnly && !ListOnlyAccepts(items, text)) {
         if (!loading()) box->setFocus();
         return {0, 0, false};
@@ -183,21 +200,6 @@ int PickLists::IndexOfRubrique() const {
         if (m_rubriqueBox->itemText(i) == text) return i;
     return -1;
 }
-
-namespace {
-
-constexpr int kKeypadMinus = int(Qt::Key_Minus) | int(Qt::KeypadModifier);
-constexpr int kKeypadPlus = int(Qt::Key_Plus) | int(Qt::KeypadModifier);
-
-// The request of a reference-list key while the mark blinks and Ctrl is held: 0 add, -1 delete,
-// 1 none.
-int rubricAction(int key, int deleteKey, int addKey, int position) {
-    if (key == deleteKey && position != -1) return -1;
-    if (key == addKey && position == -1) return 0;
-    return 1;
-}
-
-} // namespace
 
 void PickLists::CBoxKeyDown(QWidget* sender, int& key) {
     if (GoOnKeyDown) GoOnKeyDown(sender, key);
