@@ -1,0 +1,13 @@
+# Writes OUTPUT: a C++ table of the FILES' names and contents, as raw string literals.
+set(body "// Generated from webserver/schema.sql and webserver/demo by EmbedFiles.cmake.\n")
+string(APPEND body "#include \"webserver/EmbeddedData.h\"\n\nnamespace webserver {\n\n")
+string(APPEND body "const std::map<std::string_view, std::string_view>& embeddedFiles() {\n")
+string(APPEND body "    static const std::map<std::string_view, std::string_view> files = {\n")
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(f IN LISTS FILES)
+  get_filename_component(name ${f} NAME)
+  file(READ ${f} content)
+  string(APPEND body "        {\"${name}\", R\"GKDATA(${content})GKDATA\"},\n")
+endforeach()
+string(APPEND body "    };\n    return files;\n}\n\n} // namespace webserver\n")
+file(WRITE ${OUTPUT} "${body}")
