@@ -165,7 +165,7 @@ TEST_F(PickListsTest, CtrlKeysAskToAddOrDeleteTheMarkedEntry) {
     }
 }
 
-TEST_F(PickListsTest, DeleteEmptiesEditableTextListsUnlessTheRecordIsLocked) {
+TEST_F(PickListsTest, DeleteEmptiesEditableTextListsAndTheLockDropsKeys) {
     ShowSheet(1);
     const struct {
         int tControl, tInfo;
@@ -201,6 +201,13 @@ TEST_F(PickListsTest, DeleteEmptiesEditableTextListsUnlessTheRecordIsLocked) {
         box->setCurrentIndex(0);
         EXPECT_EQ(d.CurValue == loaded, c.locked);
         EXPECT_EQ(lockShown > 0, c.locked);
+        // Bound edits pass their keys through the same guard.
+        auto* edit = new QLineEdit(w->Sheets[0]);
+        edit->show();
+        lists->AttachKeyDown(edit);
+        edit->setFocus();
+        QTest::keyClicks(edit, "x");
+        EXPECT_EQ(edit->text(), c.locked ? "" : "x");
     }
 }
 
