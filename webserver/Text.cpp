@@ -1,16 +1,12 @@
 #include "webserver/Text.h"
 
+#include "src/platform/Win1252Table.h"
+
 #include <array>
 #include <cstdint>
 
 namespace webserver {
 namespace {
-
-// Windows-1252 0x80..0x9F; the undefined bytes keep their C1 value.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -27,8 +23,8 @@ void appendUtf8(std::string& out, char32_t c) {
 
 char win1252Of(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+    for (std::size_t i = 0; i < platform::kWin1252High.size(); ++i)
+        if (platform::kWin1252High[i] == c) return static_cast<char>(0x80 + i);
     return '?';
 }
 
@@ -68,7 +64,7 @@ std::string utf8FromWin1252(std::string_view bytes) {
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
         const auto b = static_cast<std::uint8_t>(ch);
-        appendUtf8(out, (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char32_t(b));
+        appendUtf8(out, (b >= 0x80 && b < 0xA0) ? platform::kWin1252High[b - 0x80] : char32_t(b));
     }
     return out;
 }
