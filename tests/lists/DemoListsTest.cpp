@@ -68,4 +68,8 @@ TEST_F(DemoListsTest, NewVehicleOrderOfTheDealership) {
     EXPECT_EQ(Items(model), (QStringList{"ESPERA", "ORLA 2"}));
     staff->setCurrentText("Gaelle HAMEAU");
     EXPECT_EQ(DescOf(staff).CurValue, "14");
+
+    // Follow-up subjects are positions in the action subjects' list.
+    EXPECT_EQ(lists->GetInfoComboBoxIdCom("SujetRelance", "Essai véhicule"), "2");
+    EXPECT_EQ(lists->GetInfoComboBoxIdCom("SujetRelance", "essai véhicule"), "0");
 }
