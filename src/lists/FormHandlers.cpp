@@ -71,6 +71,7 @@ void PickLists::AttachFormHandlers() {
     attachTo({"cNVO", "cVDNVO", "cVNNVO"}, &PickLists::cNVOChange);
     attachTo({"cInfoCouleur", "cVDInfoCouleur", "cVNInfoCouleur"}, &PickLists::cInfoCouleurChange);
     attachTo({"cCV", "cKMS", "cVDCV", "cVDKMS", "cVNCV", "vKMS", "aCliNbEnfants"}, &PickLists::cCVKMSChange);
+    // cVNInfoVersion changes as cInfoVersion does: record, then the title.
     attachTo({"cInfoVersion", "vInfoTypeVersion", "cVNInfoVersion"}, &PickLists::cInfoVesionChange);
     attachTo({"cDestination"}, &PickLists::cDestinationChange);
     attachTo({"cSite", "cVDSite", "cVNSite"}, &PickLists::cSiteChange);
