@@ -66,14 +66,30 @@ protected:
         s.XmlEquip.Document = kEquip;
     }
 
-    // A design-time combo of the sheet of `page`: a drop-down list only, or an editable one.
+    // The combo of the sheet of `page` named so, the form's own when it has one: a drop-down list
+    // only, or an editable one, at a place of the test.
     QComboBox* FormCombo(int page, const QString& name, bool listOnly = false) {
-        auto* box = new QComboBox(w->Sheets[page - 1]);
-        box->setObjectName(name);
+        QWidget* sheet = w->Sheets[page - 1];
+        auto* box = sheet->findChild<QComboBox*>(name, Qt::FindDirectChildrenOnly);
+        if (!box) {
+            box = new QComboBox(sheet);
+            box->setObjectName(name);
+        }
         box->setEditable(!listOnly);
-        box->setGeometry(100, 10 + 30 * w->Sheets[page - 1]->children().size(), 120, 22);
+        box->setGeometry(100, 10 + 30 * int(sheet->children().size()), 120, 22);
         box->show();
         return box;
+    }
+    // The one-line memo of the sheet of `page` named so, the form's own when it has one.
+    platform::TMemo* FormMemo(int page, const QString& name, const QString& text) {
+        QWidget* sheet = w->Sheets[page - 1];
+        auto* memo = sheet->findChild<platform::TMemo*>(name, Qt::FindDirectChildrenOnly);
+        if (!memo) {
+            memo = new platform::TMemo(sheet, true);
+            memo->setObjectName(name);
+        }
+        memo->SetText(text);
+        return memo;
     }
 
     // A combo descriptor as the layout pass reads it, the user holding its rights.

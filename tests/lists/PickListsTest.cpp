@@ -180,19 +180,13 @@ TEST_F(PickListsTest, MakeRefillsTheModelsOfItsFirstRun) {
 }
 
 TEST_F(PickListsTest, VersionTextFollowsModelAndTypeVersion) {
-    const auto memo = [this](int page, const char* name, const char* text) {
-        auto* m = new platform::TMemo(w->Sheets[page - 1], true);
-        m->setObjectName(name);
-        m->SetText(text);
-        return m;
-    };
     QComboBox* make = FormCombo(1, "cInfoMarque");
     QComboBox* model = FormCombo(1, "cInfoModele");
-    platform::TMemo* version = memo(1, "cInfoVersion", "a1 Sport a1");
+    platform::TMemo* version = FormMemo(1, "cInfoVersion", "a1 Sport a1");
     QComboBox* vdMake = FormCombo(2, "cVDInfoMarque");
     QComboBox* vdModel = FormCombo(2, "cVDInfoModele");
     QComboBox* vdType = FormCombo(2, "cVDInfoTypeVersion");
-    platform::TMemo* vdVersion = memo(2, "cVDInfoVersion", "Sport ");
+    platform::TMemo* vdVersion = FormMemo(2, "cVDInfoVersion", "Sport ");
     lists->AttachFormHandlers();
 
     // A used vehicle: the first occurrence of the loaded model, in any case, becomes the new one.
