@@ -23,8 +23,10 @@ namespace {
 
 constexpr const char* kListWidth = "ListWidth";
 
-// The system colour of inactive borders, the background of fields the user may not edit.
+// The system colour of inactive borders, the background of fields the user may not edit, and
+// their text.
 const QColor kInactiveBorder(212, 208, 200);
+const QColor kInactiveText(90, 90, 90);
 
 QColor colourOf(record::Colour c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -159,13 +161,13 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
     box->installEventFilter(m_comboEvents);
     m_form.WriteTrace(QStringLiteral("CBoxEvents : ") + desc.ListKey + QStringLiteral(" - ") + desc.ListName);
 
+    const QColor font = colourOf(desc.FontColor);
     if (right) {
-        const QColor back =
-            desc.BackColor != 0 ? colourOf(desc.BackColor) : box->palette().color(QPalette::Base);
-        platform::SetColors(box, back, colourOf(desc.FontColor));
+        platform::SetColors(
+            box, desc.BackColor != 0 ? colourOf(desc.BackColor) : box->palette().color(QPalette::Base), font);
     } else {
-        platform::SetDisabledColors(box, kInactiveBorder,
-                                    box->palette().color(QPalette::Disabled, QPalette::Text));
+        platform::SetColors(box, kInactiveBorder, font);
+        platform::SetDisabledColors(box, kInactiveBorder, kInactiveText);
     }
 
     const QString value = desc.CurValue;

@@ -86,6 +86,32 @@ TEST_F(PickListsTest, BoxWithoutFormControlIsCreatedAtTheDescriptorsPlace) {
     EXPECT_EQ(descs[2].Combo->currentText(), "Essence < GPL");
 }
 
+TEST_F(PickListsTest, BoxIsEnabledForTheFieldsRights) {
+    const struct {
+        const char* rights;
+        int page, vehicles, width;
+        bool enabled;
+    } cases[] = {
+        {";SVO;", 1, 0, 120, true},  {";COMPTA;", 1, 0, 120, false}, {";SVO;", 1, 0, 0, false},
+        {";SVO;", 8, 0, 120, false}, // a customer without vehicle has none to edit
+        {";SVO;", 8, 1, 120, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(n);
+        w->State.VehicleCount = c.vehicles;
+        QComboBox* box = FormCombo(c.page, QStringLiteral("cDroit%1").arg(++n));
+        record::TsDesc d = Desc("Carrosserie", "Carrosserie", 111, 2, "Break");
+        d.RightsTag = c.rights;
+        d.Width = c.width;
+        Bind(c.page, box, d);
+        EXPECT_EQ(box->isEnabled(), c.enabled);
+        // Greyed for want of the right; a width of 0 disables without it.
+        const bool right = c.enabled || c.width == 0;
+        EXPECT_EQ(box->palette().color(QPalette::Disabled, QPalette::Base) == QColor(212, 208, 200), !right);
+    }
+}
+
 TEST_F(PickListsTest, StaffListsFollowTheSite) {
     w->State.RecordKind = record::KindCL;
     QComboBox* site = FormCombo(7, "aSite");
