@@ -34,7 +34,8 @@ bool walkRun(const TXml& XmlEquip, const ListSource& s, InGroup inGroup, Visit v
 }
 
 ListSource parsOf(const QString& type) {
-    return {QStringLiteral("Pars"), QStringLiteral("type"), QStringLiteral("text"), platform::asciiUpper(type)};
+    return {QStringLiteral("Pars"), QStringLiteral("type"), QStringLiteral("text"),
+            platform::asciiUpper(type)};
 }
 
 } // namespace
@@ -53,15 +54,16 @@ QString ItemCode(const QString& text) {
     return cut < 0 ? upper : upper.left(cut);
 }
 
-std::optional<QStringList> LoadInfoNxList(const TXml& XmlEquip, const QString& type, const QString& CurrentSite,
-                                          bool crInTexts) {
+std::optional<QStringList> LoadInfoNxList(const TXml& XmlEquip, const QString& type,
+                                          const QString& CurrentSite, bool crInTexts) {
     QStringList items;
     if (type == u"InfoCom") {
         TXml staff = XmlEquip;
         server::XmlSelect(staff, QStringLiteral("InfoComS"));
         while (server::XmlNext(staff, QStringLiteral("InfoCom")) != 0) {
             const QString sites = platform::asciiUpper(child(staff, QStringLiteral("Site")));
-            if (!CurrentSite.isEmpty() && sites.contains(CurrentSite)) items << child(staff, QStringLiteral("cNom"));
+            if (!CurrentSite.isEmpty() && sites.contains(CurrentSite))
+                items << child(staff, QStringLiteral("cNom"));
         }
         return items;
     }

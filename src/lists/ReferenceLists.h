@@ -41,21 +41,22 @@ struct ComboFill {
     bool EmptyFirst = false;
 };
 struct ListSource {
-    QString Item;    // item element; the section is Item + "S"
-    QString KeyTag;  // empty: the whole section is one run
+    QString Item;   // item element; the section is Item + "S"
+    QString KeyTag; // empty: the whole section is one run
     QString TextTag;
-    QString Group;   // upper case
+    QString Group; // upper case
 };
 // Fills from the run of the group and selects the stored value V (its code, or with IndexMode
 // the wanted position). A value missing from a text list is added at the end and selected; a
 // position list (tControl 112) then selects nothing.
-ComboFill FillComboList(const server::TXml& XmlEquip, const ListSource& source, const QString& V, bool IndexMode,
-                        int IndexValue, int tControl);
+ComboFill FillComboList(const server::TXml& XmlEquip, const ListSource& source, const QString& V,
+                        bool IndexMode, int IndexValue, int tControl);
 
 // The new list of a dependent box after a make or model change: the undecoded item texts of the
 // first run whose trimmed, upper-cased key is `key` (trimmed). Empty optional when the key is
 // empty or has no run: the dependent box then keeps its list.
-std::optional<QStringList> DependentList(const server::TXml& XmlEquip, const ListSource& source, const QString& key);
+std::optional<QStringList> DependentList(const server::TXml& XmlEquip, const ListSource& source,
+                                         const QString& key);
 
 // The value a combo stores from what it shows.
 struct ComboState {
@@ -63,8 +64,8 @@ struct ComboState {
     int Selected = -1;
     QString Text;
 };
-QString ComboValue(const server::TXml& XmlEquip, const ComboState& box, bool IndexMode, const QString& ListKey,
-                   bool EmptyFirst, int tInfo);
+QString ComboValue(const server::TXml& XmlEquip, const ComboState& box, bool IndexMode,
+                   const QString& ListKey, bool EmptyFirst, int tInfo);
 // A list-only box accepts an empty text or one of its items, letter case aside.
 bool ListOnlyAccepts(const QStringList& items, const QString& text);
 

@@ -1,8 +1,9 @@
 #include "lists/ReferenceLists.h"
+
 #include "lists/VersionText.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
-#include "support/QtPrinters.h"
 
 using namespace lists;
 
@@ -37,7 +38,9 @@ server::TXml equip() {
     return x;
 }
 
-ListSource pars(const char* type) { return {"Pars", "type", "text", QString(type).toUpper()}; }
+ListSource pars(const char* type) {
+    return {"Pars", "type", "text", QString(type).toUpper()};
+}
 
 } // namespace
 
