@@ -2,11 +2,13 @@
 // front, and "garvex --actualize" makes it re-read its parameters and reload.
 #include "app/AxGarvex.h"
 #include "app/IniStore.h"
+#include "lists/PickLists.h"
 #include "platform/Hints.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/QtDialogs.h"
 #include "platform/SingleInstance.h"
+#include "record/PickListsLink.h"
 #include "record/RecordForm.h"
 
 #include <QApplication>
@@ -56,7 +58,9 @@ int main(int argc, char** argv) {
     platform::QtDialogs dialogs;
     app::TAxGarvex window(dialogs);
     dialogs.SetOwner(&window);
-    record::AttachRecordForm(window);
+    record::TRecordForm& form = record::AttachRecordForm(window);
+    lists::PickLists pickLists(window); // goes before the window, with its handlers
+    record::ConnectPickLists(form, pickLists);
     QObject::connect(&instance, &platform::SingleInstance::MessageReceived, &window,
                      [&window](const QByteArray& message) {
                          if (message == "actualize")

@@ -1,8 +1,10 @@
 // Screenshots of the demo dealership's records: the real window, offscreen, against the web
 // server with a fresh demo database. Usage: shot_records <output folder>
 #include "app/AxGarvex.h"
+#include "lists/PickLists.h"
 #include "platform/Hints.h"
 #include "platform/ScriptedDialogs.h"
+#include "record/PickListsLink.h"
 #include "record/RecordForm.h"
 #include "webserver/DemoLoader.h"
 #include "webserver/Server.h"
@@ -61,7 +63,9 @@ int main(int argc, char** argv) {
         writeIni(dir.path(), base, s.idTVO, s.idClient, s.idTypeVO, s.idUser);
         app::TAxGarvex window(dialogs);
         window.Timer1->stop();
-        record::AttachRecordForm(window);
+        record::TRecordForm& form = record::AttachRecordForm(window);
+        lists::PickLists pickLists(window);
+        record::ConnectPickLists(form, pickLists);
         window.show();
         window.Timer1Timer();
         QApplication::processEvents();
