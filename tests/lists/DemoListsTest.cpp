@@ -44,26 +44,26 @@ TEST_F(DemoListsTest, NewVehicleOrderOfTheDealership) {
     lists->AttachFormHandlers();
     w->State.CurrentSite = "LENS";
     lists->BeginLayoutPass();
-    Bind(3, make, VnDesc("InfoMarque", 111, 2, "VW"));
-    Bind(3, model, VnDesc("InfoModele", 111, 2, "GOLFO"));
-    Bind(3, type, VnDesc("InfoTypeVersion", 111, 2, "1.5 ETSI 150 STYLE"));
+    Bind(3, make, VnDesc("InfoMarque", 111, 2, "VELDA"));
+    Bind(3, model, VnDesc("InfoModele", 111, 2, "VALO"));
+    Bind(3, type, VnDesc("InfoTypeVersion", 111, 2, "1.5 ET 150 STYLE"));
     Bind(3, staff, VnDesc("idCom", 112, 4, "15"));
     Bind(3, vat, VnDesc("ModeTVA", 112, 2, "2"));
     lists->LayoutPassDone();
 
     // The makes of this dealership's new vehicles, and those common to all; not the other's.
-    EXPECT_EQ(Items(make), (QStringList{"KESTREL", "ORLANE", "VW"}));
-    EXPECT_EQ(Items(model), (QStringList{"GOLFO", "POLARA", "TIGRAN"}));
-    EXPECT_EQ(Items(type), (QStringList{"1.0 TSI 110 LIFE", "1.5 ETSI 150 STYLE", "2.0 TDI 150 R-LINE"}));
+    EXPECT_EQ(Items(make), (QStringList{"KESTREL", "ORLANE", "VELDA"}));
+    EXPECT_EQ(Items(model), (QStringList{"VALO", "VIRGO", "VOLTA"}));
+    EXPECT_EQ(Items(type), (QStringList{"1.0 T 110 LIFE", "1.5 ET 150 STYLE", "2.0 D 150 SPORT"}));
     EXPECT_EQ(type->currentIndex(), 1);
-    EXPECT_EQ(w->State.LastInfoTypeVersion, "1.5 ETSI 150 STYLE");
+    EXPECT_EQ(w->State.LastInfoTypeVersion, "1.5 ET 150 STYLE");
     // The staff of the site, someone of two sites included; texts of the wire's code page.
     EXPECT_EQ(Items(staff), (QStringList{"Gaelle HAMEAU", "Ivan JOSSERAND"}));
     EXPECT_EQ(staff->currentText(), "Ivan JOSSERAND");
     EXPECT_EQ(vat->currentText(), "TVA récupérable (HT)");
 
-    model->setCurrentText("POLARA");
-    EXPECT_EQ(Items(type), (QStringList{"1.0 80 TREND", "1.0 TSI 95 LIFE"}));
+    model->setCurrentText("VIRGO");
+    EXPECT_EQ(Items(type), (QStringList{"1.0 80 TREND", "1.0 T 95 LIFE"}));
     make->setCurrentText("ORLANE");
     EXPECT_EQ(Items(model), (QStringList{"ESPERA", "ORLA 2"}));
     staff->setCurrentText("Gaelle HAMEAU");

@@ -35,7 +35,7 @@ QComboBox* combo(bool editable) {
 
 TEST(Controls, ProgramChangesFireTheHandlerAndTheTextReadsBack) {
     const ValueCase cases[] = {
-        {"edit", [] { return new QLineEdit; }, "Clio", "Clio"},
+        {"edit", [] { return new QLineEdit; }, "Orla", "Orla"},
         {"number edit", [] { return new TNumberEdit; }, "12.50", "12.50"},
         {"memo keeps CR LF", [] { return new TMemo; }, "ligne 1\r\nligne 2", "ligne 1\r\nligne 2"},
         {"one-line memo", [] { return new TMemo(nullptr, true); }, "DUPONT", "DUPONT"},

@@ -26,11 +26,11 @@ TEST(IniFile, ReadsLikeWindowsDoes) {
     QTemporaryDir dir;
     const QString name = dir.filePath("a.ini");
     writeAll(name, "; note\r\n[Other]\r\nTrace=9\r\n[OPTIONS]\r\ntrace= 1\r\nBaseHRef=http://h/x=y\n"
-                   "idTypeVO=3\r\nNom=Citro\xEBn\rHex=$1F\r\n");
+                   "idTypeVO=3\r\nNom=No\xEBl\rHex=$1F\r\n");
     const IniFile ini(name);
     EXPECT_EQ(ini.ReadString(u"Options", u"Trace"), " 1"); // the value is raw
     EXPECT_EQ(ini.ReadString(u"options", u"BASEHREF"), "http://h/x=y");
-    EXPECT_EQ(ini.ReadString(u"Options", u"Nom"), QString::fromUtf8("Citroën"));
+    EXPECT_EQ(ini.ReadString(u"Options", u"Nom"), QString::fromUtf8("Noël"));
     EXPECT_EQ(ini.ReadString(u"Options", u"Missing", "def"), "def");
     EXPECT_EQ(ini.ReadString(u"Nowhere", u"Trace", "def"), "def");
     EXPECT_EQ(ini.ReadInteger(u"Options", u"idTypeVO", 0), 3);

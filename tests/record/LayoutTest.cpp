@@ -191,7 +191,7 @@ TEST_F(LayoutTest, FormControlsBindByNameWithTheirCaptionBeforeThem) {
     EXPECT_EQ(platform::Tag(kms), 2);
     EXPECT_EQ(labelsWithText(w->Sheets[0], "Kilométrage :"), 1);
     EXPECT_EQ(labelsWithText(w->Sheets[0], "Encore :"), 0);
-    EXPECT_EQ(platform::ControlText(Require<QWidget>(w->Sheets[0], "cInfoVersion")), "Clio 1.2 Alize");
+    EXPECT_EQ(platform::ControlText(Require<QWidget>(w->Sheets[0], "cInfoVersion")), "Orla 2 1.2 Alize");
 }
 
 TEST_F(LayoutTest, EnabledTwoAndThreeShowFieldsByRight) {

@@ -21,12 +21,12 @@ std::string quoted(const std::string& text) {
 // vehicle 12 of site NORD.
 constexpr const char* kBase = R"(
 INSERT INTO Concessions VALUES ('MERISCA', 'Merisca Automobiles');
-INSERT INTO Sites (Concession, Site, Marques) VALUES ('MERISCA', 'NORD', 'RENAULT');
+INSERT INTO Sites (Concession, Site, Marques) VALUES ('MERISCA', 'NORD', 'ORLANE');
 INSERT INTO Users VALUES ('1000042', 'Martin', 'MERISCA', '#', 'NORD');
 INSERT INTO UserGroups VALUES ('1000042', 'USER_SVO'), ('1000042', 'KUNDOR'), ('1000042', 'COMPTA');
 INSERT INTO OptDates VALUES ('MERISCA', '2009-01-01', '2009-01-01', '2009-01-01', '2008-01-01');
 INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, NVO, InfoMarque, InfoVersion, CV, KMS, DateEntree)
-  VALUES (12, 12, 1, 'MERISCA', 'NORD', 4711, 'Renault', 'Clio 1.2 Alize', 5, 42000, '2009-03-01');
+  VALUES (12, 12, 1, 'MERISCA', 'NORD', 4711, 'Orlane', 'Orla 2 1.2 Alize', 5, 42000, '2009-03-01');
 )";
 
 } // namespace

@@ -68,7 +68,7 @@ TEST_F(ClientSql, StatementsOfTheClientRunAsWritten) {
     EXPECT_EQ(warning(update("Delete * From ListRubrics where RubricType='InfoCouleur' and RubricText=" + text.toStdString())), "");
     EXPECT_EQ(scalar("SELECT count(*) FROM ListRubrics WHERE RubricText='l''AUTO & Cie'"), "0");
     const TXml kundor = insert("Insert into TVehiclesKundor (InfoMarque, InfoModele, idClient, idTVO, NVO, idOwner, "
-                               "Concession) Values ('VW', 'GOLFO',12, :NewID, :NewIDbis,1000003, 'MER')");
+                               "Concession) Values ('VELDA', 'VALO',12, :NewID, :NewIDbis,1000003, 'MER')");
     EXPECT_EQ(warning(update("Delete * From tVehiclesKundor where idTVo=" + newId(kundor).toStdString())), "");
     const TXml link = insert("INSERT INTO [tVO - Liens Images] (idImage, idVO, NumImage, NomImage, DateImage) VALUES "
                              "(:NewID, 41002, 5, 'M0041002-05', '2010-05-20 14:03:07')");
