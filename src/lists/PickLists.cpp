@@ -23,14 +23,6 @@ namespace {
 
 constexpr const char* kListWidth = "ListWidth";
 
-// The system colour of inactive borders, the background of fields the user may not edit, and
-// their text.
-const QColor kInactiveBorder(212, 208, 200);
-const QColor kInactiveText(90, 90, 90);
-
-QColor colourOf(record::Colour c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 record::Colour colourValue(const QColor& c) {
     return c.red() | c.green() << 8 | c.blue() << 16;
 }
@@ -139,8 +131,7 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
     desc.Combo = box;
     desc.ValueControl = box;
     platform::SetTag(box, record::DescriptorTag(page, index));
-    const bool right = record::GetDataRights(s.XmlRecord, s.RecordInScope, desc.RightsTag) &&
-                       !(page == 8 && s.VehicleCount == 0);
+    const bool right = record::FieldRight(s, page, desc.RightsTag);
     box->setEnabled(right && desc.Width != 0);
 
     attach(
@@ -161,14 +152,7 @@ void PickLists::CBoxEvents(QComboBox* box, int page, int index, const record::De
     box->installEventFilter(m_comboEvents);
     m_form.WriteTrace(QStringLiteral("CBoxEvents : ") + desc.ListKey + QStringLiteral(" - ") + desc.ListName);
 
-    const QColor font = colourOf(desc.FontColor);
-    if (right) {
-        platform::SetColors(
-            box, desc.BackColor != 0 ? colourOf(desc.BackColor) : box->palette().color(QPalette::Base), font);
-    } else {
-        platform::SetColors(box, kInactiveBorder, font);
-        platform::SetDisabledColors(box, kInactiveBorder, kInactiveText);
-    }
+    platform::SetFieldColors(box, right, desc.BackColor, desc.FontColor);
 
     const QString value = desc.CurValue;
     const IndexChoice choice = IndexChoiceOf(desc.FieldName, desc.tControl, desc.tInfo, value);

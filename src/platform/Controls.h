@@ -31,6 +31,14 @@ void SetControlText(QWidget* control, const QString& text);
 void SetColors(QWidget* control, const QColor& background, const QColor& text);
 void SetDisabledColors(QWidget* control, const QColor& background, const QColor& text);
 
+// A colour written 0x00BBGGRR, as the structure descriptors write them.
+QColor ColorFromBgr(int value);
+// The grey of fields the user may not edit.
+QColor InactiveBorderColor();
+// A field control's colours: while the user may edit it, its background (0: the control's own)
+// and text colour; otherwise the inactive grey.
+void SetFieldColors(QWidget* control, bool editable, int backColor, int fontColor);
+
 // "short|long": the tooltip shows the short part, the long part goes to the application's hint
 // event. A hint without "|" is both.
 void SetHint(QWidget* control, const QString& hint);

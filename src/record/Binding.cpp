@@ -99,15 +99,7 @@ void TLayout::enable(QWidget* control, const TsDesc& desc, bool right) {
 }
 
 void TLayout::applyColors(QWidget* control, const TsDesc& desc, bool right) {
-    const QColor text = ColorOf(desc.FontColor);
-    if (right) {
-        const QColor back =
-            desc.BackColor != 0 ? ColorOf(desc.BackColor) : control->palette().color(QPalette::Base);
-        platform::SetColors(control, back, text);
-    } else {
-        platform::SetColors(control, InactiveBorder(), text);
-        platform::SetDisabledColors(control, InactiveBorder(), QColor(90, 90, 90));
-    }
+    platform::SetFieldColors(control, right, desc.BackColor, desc.FontColor);
 }
 
 void TLayout::BindEdit(QWidget* control, int page, int index) {
@@ -144,9 +136,9 @@ void TLayout::BindButton(QAbstractButton* control, int page, int index) {
     enable(control, desc, right);
     QPalette p = control->palette();
     if (right)
-        p.setColor(QPalette::ButtonText, ColorOf(desc.FontColor));
+        p.setColor(QPalette::ButtonText, platform::ColorFromBgr(desc.FontColor));
     else
-        p.setColor(QPalette::Button, InactiveBorder());
+        p.setColor(QPalette::Button, platform::InactiveBorderColor());
     control->setPalette(p);
     if (created) {
         const FieldGeometry& g = m_place->Geometry;

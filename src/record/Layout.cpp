@@ -46,14 +46,6 @@ QString child(const TXml& xml, const char* name) {
 
 } // namespace
 
-QColor ColorOf(Colour value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-QColor TLayout::InactiveBorder() {
-    return QColor(212, 208, 200);
-}
-
 TLayout::TLayout(app::TAxGarvex& form, THeader& header) : F(form), m_header(header) {
     using platform::Require;
     QWidget* const* sheets = form.Sheets;
@@ -76,11 +68,7 @@ void TLayout::trace(const QString& text) {
     F.WriteTrace(text);
 }
 
-bool TLayout::FieldRight(int page, const TsDesc& desc) {
-    const app::FormState& s = F.State;
-    if (page == 8 && s.VehicleCount == 0) return false;
-    return GetDataRights(s.XmlRecord, s.RecordInScope, desc.RightsTag);
-}
+bool TLayout::FieldRight(int page, const TsDesc& desc) { return record::FieldRight(F.State, page, desc.RightsTag); }
 
 void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
     app::FormState& s = state();
@@ -369,11 +357,11 @@ void TLayout::firstLayout(int page, DescriptorKeys& keys) {
 
 void TLayout::SetHeaderColors(Colour background, Colour text) {
     // -1 is no colour of its own: the header's text keeps the window's text colour.
-    const QColor textColour = text == -1 ? F.palette().color(QPalette::WindowText) : ColorOf(text);
+    const QColor textColour = text == -1 ? F.palette().color(QPalette::WindowText) : platform::ColorFromBgr(text);
     for (QLineEdit* edit :
          {F.xcInfoTitre, F.xcIdentity, F.xcInfoNVO, F.xcInfoField1, F.xcInfoField2, F.xcInfoField3}) {
         edit->setEnabled(false);
-        platform::SetDisabledColors(edit, ColorOf(background), textColour);
+        platform::SetDisabledColors(edit, platform::ColorFromBgr(background), textColour);
         edit->clear();
     }
 }

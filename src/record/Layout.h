@@ -29,8 +29,6 @@ struct MissingFile : std::runtime_error {
     QString File;
 };
 
-// The colour of a 0x00BBGGRR value.
-QColor ColorOf(Colour value);
 
 class TLayout {
 public:
@@ -64,7 +62,6 @@ public:
     bool FieldRight(int page, const TsDesc& desc);
 
     // The system's inactive-border colour, the background of fields the user may not edit.
-    static QColor InactiveBorder();
 
 private:
     // What the first layout knows of the descriptor being placed, beyond its TsDesc.

@@ -16,4 +16,9 @@ bool GetDataRights(const server::TXml& XmlRecord, bool RecordInScope, const QStr
     return false;
 }
 
+bool FieldRight(const RecordState& state, int page, const QString& RightsTag) {
+    if (page == 8 && state.VehicleCount == 0) return false;
+    return GetDataRights(state.XmlRecord, state.RecordInScope, RightsTag);
+}
+
 } // namespace record

@@ -274,7 +274,7 @@ TEST_F(LayoutTest, DeliveredBeforeTheLockDateGreysEveryField) {
         QWidget* control = Require<QWidget>(w->Sheets[0], name);
         EXPECT_FALSE(control->isEnabled()) << name;
         EXPECT_EQ(control->palette().color(QPalette::Disabled, QPalette::Base),
-                  record::TLayout::InactiveBorder());
+                  platform::InactiveBorderColor());
     }
     EXPECT_EQ(platform::ControlText(Require<QWidget>(w->Sheets[0], "cDateLivraison")), "15/06/2008");
 
@@ -297,7 +297,7 @@ TEST_F(LayoutTest, ACustomerWithoutVehicleGreysThePageOfVehicles) {
     QWidget* plate = Require<QWidget>(w->Sheets[7], "vImmatriculation");
     EXPECT_EQ(w->State.VehicleCount, 0);
     EXPECT_FALSE(plate->isEnabled());
-    EXPECT_EQ(plate->palette().color(QPalette::Disabled, QPalette::Base), record::TLayout::InactiveBorder());
+    EXPECT_EQ(plate->palette().color(QPalette::Disabled, QPalette::Base), platform::InactiveBorderColor());
 
     w->SetIdClient("31");
     w->UpdateView(false);
