@@ -143,15 +143,19 @@ QString Hint(const QWidget* control) {
     return control->property(kHint).toString();
 }
 
-QColor ColorFromBgr(int value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+QColor ColorFromBgr(int value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
 
-QColor InactiveBorderColor() { return QColor(212, 208, 200); }
+QColor InactiveBorderColor() {
+    return QColor(212, 208, 200);
+}
 
 void SetFieldColors(QWidget* control, bool editable, int backColor, int fontColor) {
     const QColor text = ColorFromBgr(fontColor);
     if (editable) {
-        SetColors(control, backColor != 0 ? ColorFromBgr(backColor) : control->palette().color(QPalette::Base),
-                  text);
+        SetColors(control,
+                  backColor != 0 ? ColorFromBgr(backColor) : control->palette().color(QPalette::Base), text);
     } else {
         SetColors(control, InactiveBorderColor(), text);
         SetDisabledColors(control, InactiveBorderColor(), QColor(90, 90, 90));

@@ -68,7 +68,9 @@ void TLayout::trace(const QString& text) {
     F.WriteTrace(text);
 }
 
-bool TLayout::FieldRight(int page, const TsDesc& desc) { return record::FieldRight(F.State, page, desc.RightsTag); }
+bool TLayout::FieldRight(int page, const TsDesc& desc) {
+    return record::FieldRight(F.State, page, desc.RightsTag);
+}
 
 void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
     app::FormState& s = state();
@@ -357,7 +359,8 @@ void TLayout::firstLayout(int page, DescriptorKeys& keys) {
 
 void TLayout::SetHeaderColors(Colour background, Colour text) {
     // -1 is no colour of its own: the header's text keeps the window's text colour.
-    const QColor textColour = text == -1 ? F.palette().color(QPalette::WindowText) : platform::ColorFromBgr(text);
+    const QColor textColour =
+        text == -1 ? F.palette().color(QPalette::WindowText) : platform::ColorFromBgr(text);
     for (QLineEdit* edit :
          {F.xcInfoTitre, F.xcIdentity, F.xcInfoNVO, F.xcInfoField1, F.xcInfoField2, F.xcInfoField3}) {
         edit->setEnabled(false);
