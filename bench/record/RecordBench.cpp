@@ -7,13 +7,9 @@
 #include "platform/ScriptedDialogs.h"
 #include "record/PickListsLink.h"
 #include "record/RecordForm.h"
-#include "webserver/DemoLoader.h"
-#include "webserver/Server.h"
+#include "tests/support/DemoFolder.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -35,37 +31,17 @@ struct Window {
     app::TAxGarvex& operator*() const { return *w; }
 };
 
-struct Demo {
-    QTemporaryDir dir;
-    webserver::Server web;
-    QString base;
+struct Demo : DemoFolder {
     platform::ScriptedDialogs dialogs;
 
-    Demo() {
-        qputenv("APPDATA", dir.path().toUtf8());
-        qputenv("TEMP", dir.filePath("temp").toUtf8());
-        QDir().mkpath(dir.filePath("Garvex"));
-        QDir().mkpath(dir.filePath("temp"));
-        webserver::demo::DemoOptions demo;
-        demo.dbPath = dir.filePath("demo.sqlite").toStdString();
-        demo.photosDir = dir.filePath("photos").toStdString();
-        demo.photos = false;
-        webserver::demo::createDemo(demo);
-        base = QStringLiteral("http://127.0.0.1:%1/").arg(web.start(demo.dbPath, demo.photosDir));
-    }
+    Demo() : DemoFolder(false) {}
     static Demo& get() {
         static Demo demo;
         return demo;
     }
     // A window with the record of these parameters on screen.
     std::unique_ptr<Window> open(const char* idTVO, const char* idClient, const char* idTypeVO) {
-        QFile f(dir.filePath("Garvex/TAXGarvex.ini"));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(("[Options]\r\nBaseHRef=" + base + "\r\nHttpRoot=" + base + "\r\nidTVO=" + idTVO +
-                 "\r\nidClient=" + idClient + "\r\nidTypeVO=" + idTypeVO +
-                 "\r\nidUser=1000001\r\nUserConcession=MER\r\nUserSite=#\r\n")
-                    .toLatin1());
-        f.close();
+        WriteIni(idTVO, idClient, idTypeVO, QStringLiteral("1000001"));
         auto w = std::make_unique<Window>(dialogs);
         (*w)->Timer1Timer();
         return w;

@@ -6,29 +6,11 @@
 #include "platform/ScriptedDialogs.h"
 #include "record/PickListsLink.h"
 #include "record/RecordForm.h"
-#include "webserver/DemoLoader.h"
-#include "webserver/Server.h"
+#include "tests/support/DemoFolder.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-
-namespace {
-
-void writeIni(const QString& folder, const QString& base, const QString& idTVO, const QString& idClient,
-              const QString& idTypeVO, const QString& idUser) {
-    QFile f(folder + "/Garvex/TAXGarvex.ini");
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-    const QString text = "[Options]\r\nHttpRoot=" + base + "\r\nBaseHRef=" + base + "\r\nidTVO=" + idTVO +
-                         "\r\nidClient=" + idClient + "\r\nidTypeVO=" + idTypeVO + "\r\nidUser=" + idUser +
-                         "\r\nUserConcession=MER\r\nUserSite=#\r\nURLImages=" + base + "voimages/\r\n";
-    f.write(text.toLatin1());
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -38,18 +20,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir dir;
-    qputenv("APPDATA", dir.path().toUtf8());
-    qputenv("TEMP", dir.filePath("temp").toUtf8());
-    QDir().mkpath(dir.filePath("Garvex"));
-    QDir().mkpath(dir.filePath("temp"));
-    webserver::demo::DemoOptions demo;
-    demo.dbPath = dir.filePath("demo.sqlite").toStdString();
-    demo.photosDir = dir.filePath("photos").toStdString();
-    webserver::demo::createDemo(demo);
-    webserver::Server web;
-    const int port = web.start(demo.dbPath, demo.photosDir);
-    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(port);
+    const DemoFolder demo(true);
 
     const struct {
         const char *file, *idTVO, *idClient, *idTypeVO, *idUser;
@@ -60,7 +31,7 @@ int main(int argc, char** argv) {
     };
     platform::ScriptedDialogs dialogs;
     for (const auto& s : shots) {
-        writeIni(dir.path(), base, s.idTVO, s.idClient, s.idTypeVO, s.idUser);
+        demo.WriteIni(s.idTVO, s.idClient, s.idTypeVO, s.idUser);
         app::TAxGarvex window(dialogs);
         window.Timer1->stop();
         record::TRecordForm& form = record::AttachRecordForm(window);
