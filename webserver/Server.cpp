@@ -80,13 +80,17 @@ struct Server::Impl {
     int port = 0;
 
     void xml(httplib::Response& res, std::string body) { res.set_content(std::move(body), kXmlType); }
+    void observe(const char* script, const Params& params) {
+        if (options.onRequest) options.onRequest(script, params);
+    }
 
     void routes() {
         // A script answers GET (the client's requests) and POST (a form, for statements too long
         // for an address).
         const auto script = [this](const char* name, auto handler) {
-            const auto wrapped = [this, handler](const httplib::Request& req, httplib::Response& res) {
+            const auto wrapped = [this, name, handler](const httplib::Request& req, httplib::Response& res) {
                 const Request r = parameters(req);
+                observe(name, r.params);
                 xml(res, handler(r.params, r.fromForm));
             };
             http.Get(scriptPattern(name), wrapped);
@@ -109,7 +113,9 @@ struct Server::Impl {
             return runAxUpdate(*db, param(p, "SQLExecute"), fromForm, options.limits);
         });
         http.Get(scriptPattern("AxInsert"), [this](const httplib::Request& req, httplib::Response& res) {
-            xml(res, runAxInsert(*db, param(parameters(req).params, "SQLExecute"), false, options.limits));
+            const Request r = parameters(req);
+            observe("AxInsert", r.params);
+            xml(res, runAxInsert(*db, param(r.params, "SQLExecute"), false, options.limits));
         });
         http.Post(scriptPattern("AxInsert"), [this](const httplib::Request& req, httplib::Response& res) {
             xml(res, insertWithPhotos(req));
@@ -150,6 +156,7 @@ struct Server::Impl {
     std::string insertWithPhotos(const httplib::Request& req) {
         const Request r = parameters(req);
         const Params& p = r.params;
+        observe("AxInsert", p);
         std::vector<PhotoStore::Upload> uploads;
         std::vector<std::string> names;
         for (const char* key : {"NFImage", "NFImageMini"})

@@ -189,6 +189,7 @@ PickLists::ControlResult PickLists::CBoxControl(QComboBox* box) {
             selected = box->findText(text, Qt::MatchFixedString);
         desc->CurValue = ComboValue(m_form.State.XmlEquip, {items, selected, text}, desc->IndexMode,
                                     desc->ListKey, desc->EmptyFirst, desc->tInfo);
+        if (TestPageUpdate) TestPageUpdate(record::PageOfTag(tag));
     }
     return {record::PageOfTag(tag), record::IndexOfTag(tag), true};
 }

@@ -40,12 +40,13 @@ public:
     ~PickLists() override;
 
     // What the pick lists ask of the other rooms of the record form. An empty member is skipped:
-    // until the record lock is set every record is editable and no key is dropped.
+    // without the record lock every record is editable and no key is dropped.
     std::function<void()> setInfoNVO, setInfoTitre, setInfoField1, setInfoField2;
     std::function<bool()> GoTestVerrou;
     std::function<void(QWidget* sender, int& key)> GoOnKeyDown;         // key := 0 drops it
     std::function<void(QWidget* sender, QChar& key)> GoOnKeyPress;      // key := 0 drops it
     std::function<void(QWidget* sender)> EditChange;                    // records a plain edit's text
+    std::function<bool(int page)> TestPageUpdate;                       // rebuilds a page's statement
     std::function<void(QComboBox* box, int action)> ActionInfoRubrique; // 0 add, -1 delete
 
     // The layout pass brackets its work with these: the make and model remembered for the

@@ -3,6 +3,7 @@
 #include "app/AxGarvex.h"
 #include "platform/Controls.h"
 #include "platform/Widgets.h"
+#include "record/ChangeTracker.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -117,7 +118,7 @@ void TLayout::BindEdit(QWidget* control, int page, int index) {
     if (m_place && m_place->Length != 0)
         if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setMaxLength(m_place->Length);
     if (Lists.AttachKeyDown) Lists.AttachKeyDown(control);
-    platform::AttachOnChangeUnlessOwn(control, [this](QWidget* sender) { EditChange(sender); });
+    platform::AttachOnChangeUnlessOwn(control, [this](QWidget* sender) { m_changes.EditChange(sender); });
     applyColors(control, desc, right);
     platform::SetControlText(control, desc.CurValue);
     if (created) {
@@ -190,18 +191,6 @@ void TLayout::styleCaption(const TsDesc& desc) {
     QPalette p = desc.CaptionLabel->palette();
     p.setColor(QPalette::WindowText, Qt::black);
     desc.CaptionLabel->setPalette(p);
-}
-
-void TLayout::EditChange(QWidget* sender) {
-    const int tag = platform::Tag(sender);
-    if (tag == 0) return;
-    TsPage& p = state().Pages[PageOfTag(tag)];
-    const int index = IndexOfTag(tag);
-    if (index >= int(p.Descs.size()) || !p.Descs[index].ValueControl) return;
-    TsDesc& desc = p.Descs[index];
-    QString text = platform::ControlText(desc.ValueControl);
-    if (desc.tInfo == 1 && text == platform::TDatePicker::EmptyText) text.clear();
-    desc.CurValue = text;
 }
 
 } // namespace record

@@ -7,6 +7,7 @@
 #include "platform/DelphiNumbers.h"
 #include "platform/FormBuilder.h"
 #include "platform/Widgets.h"
+#include "record/ChangeTracker.h"
 #include "record/FieldValue.h"
 #include "record/Header.h"
 #include "record/RecordKind.h"
@@ -46,7 +47,8 @@ QString child(const TXml& xml, const char* name) {
 
 } // namespace
 
-TLayout::TLayout(app::TAxGarvex& form, THeader& header) : F(form), m_header(header) {
+TLayout::TLayout(app::TAxGarvex& form, THeader& header, TChangeTracker& changes)
+    : F(form), m_header(header), m_changes(changes) {
     using platform::Require;
     QWidget* const* sheets = form.Sheets;
     m_panelCompta = Require<QFrame>(sheets[2], "PanelCompta");
@@ -310,6 +312,7 @@ void TLayout::refreshPage(int page) {
         styleCaption(desc);
     }
     s.FlagLoading = false;
+    m_changes.TestPageUpdate(page);
 }
 
 void TLayout::firstLayout(int page, DescriptorKeys& keys) {
@@ -354,6 +357,7 @@ void TLayout::firstLayout(int page, DescriptorKeys& keys) {
         ++index;
     }
     s.FlagLoading = false;
+    m_changes.TestPageUpdate(page);
     p.LaidOut = true;
 }
 

@@ -21,6 +21,7 @@ struct FormState;
 
 namespace record {
 
+class TChangeTracker;
 class THeader;
 
 // A reference document the pass needs could not be read: the load stops there.
@@ -29,10 +30,9 @@ struct MissingFile : std::runtime_error {
     QString File;
 };
 
-
 class TLayout {
 public:
-    TLayout(app::TAxGarvex& form, THeader& header);
+    TLayout(app::TAxGarvex& form, THeader& header, TChangeTracker& changes);
 
     // What the pick-list room does for the pass; set when that room is attached.
     struct ListHooks {
@@ -56,12 +56,8 @@ public:
     void CreateCaptionLabel(int page, int index, int left, int top, int height, bool onPanelCompta);
     void SetHeaderColors(Colour background, Colour text);
 
-    // Records the text of a bound edit as its field's current value.
-    void EditChange(QWidget* sender);
     // Whether the user may edit the field: its groups, and on the customer-vehicle page a vehicle.
     bool FieldRight(int page, const TsDesc& desc);
-
-    // The system's inactive-border colour, the background of fields the user may not edit.
 
 private:
     // What the first layout knows of the descriptor being placed, beyond its TsDesc.
@@ -88,6 +84,7 @@ private:
 
     app::TAxGarvex& F;
     THeader& m_header;
+    TChangeTracker& m_changes;
     QWidget* m_panelCompta;
     QAbstractButton *m_newVehicle, *m_marginSheet;
     QWidget *m_cNVO, *m_cSite, *m_cVDNVO, *m_cVDSite, *m_cVNNVO, *m_cVNSite;

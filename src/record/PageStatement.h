@@ -15,9 +15,9 @@ QString StatementTable(const TsPages& pages, int page);
 
 struct StatementContext {
     int Page = 0;
-    bool Insert = false;      // a new record, or a new customer vehicle on page 8
-    QString KindLabel;        // "VO", "VD", "VN" or "CL"
-    QString RecordTypeVO;     // already defaulted
+    bool Insert = false;  // a new record, or a new customer vehicle on page 8
+    QString KindLabel;    // "VO", "VD", "VN" or "CL"
+    QString RecordTypeVO; // already defaulted
     QString idClient, idUser, UserConcession;
 };
 

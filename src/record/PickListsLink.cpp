@@ -18,8 +18,13 @@ void ConnectPickLists(TRecordForm& form, lists::PickLists& p) {
     p.setInfoTitre = [&header] { header.setInfoTitre(); };
     p.setInfoField1 = [&header] { header.setInfoField1(); };
     p.setInfoField2 = [&header] { header.setInfoField2(); };
-    TLayout& layout = form.Layout;
-    p.EditChange = [&layout](QWidget* sender) { layout.EditChange(sender); };
+    TChangeTracker& changes = form.Changes;
+    p.EditChange = [&changes](QWidget* sender) { changes.EditChange(sender); };
+    p.TestPageUpdate = [&changes](int page) { return changes.TestPageUpdate(page); };
+    TRecordLock& lock = form.Lock;
+    p.GoTestVerrou = [&lock] { return lock.GoTestVerrou(); };
+    p.GoOnKeyDown = [&lock](QWidget* sender, int& key) { lock.GoOnKeyDown(sender, key); };
+    p.GoOnKeyPress = [&lock](QWidget* sender, QChar& key) { lock.GoOnKeyPress(sender, key); };
 }
 
 } // namespace record

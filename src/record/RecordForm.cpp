@@ -32,8 +32,9 @@ QString flagText(bool flag) {
 } // namespace
 
 TRecordForm::TRecordForm(app::TAxGarvex& form)
-    : QObject(&form), F(form), m_built(buildControls(form)), Header(form), Layout(form, Header),
-      TabSwitch(form) {
+    : QObject(&form), F(form), m_built(buildControls(form)), Header(form), Lock(form), Changes(form, Lock),
+      Layout(form, Header, Changes), TabSwitch(form),
+      Commands(*new TRecordCommands(form, Changes, Layout, TabSwitch)) {
     using platform::Require;
     JvXPBtnSMS = Require<QPushButton>(form.centralWidget(), "JvXPBtnSMS");
     LbInfoOptions = Require<QLabel>(form.centralWidget(), "LbInfoOptions");
@@ -43,6 +44,7 @@ TRecordForm::TRecordForm(app::TAxGarvex& form)
     JvXPBtnSMS->hide();
     LbInfoOptions->hide();
     form.OnUpdateView = [this](bool ReloadFiles) { UpdateView(ReloadFiles); };
+    TabSwitch.SaveChanges = [this] { return Commands.SaveChanges(); };
 }
 
 void TRecordForm::UpdateView(bool ReloadFiles) {

@@ -1,9 +1,13 @@
 #pragma once
 // The record form's part of the main window: the controls of its sheets, the layout pass, the
-// header and the tab switch, and UpdateView, which loads the record on screen. It lives as long as
+// header, the lock, change tracking, the tab switch and the record commands, and UpdateView,
+// which loads the record on screen. It lives as long as
 // the window, as a child of it.
+#include "record/ChangeTracker.h"
+#include "record/Commands.h"
 #include "record/Header.h"
 #include "record/Layout.h"
+#include "record/RecordLock.h"
 #include "record/TabSwitch.h"
 
 #include <QObject>
@@ -32,8 +36,11 @@ private:
 
 public:
     THeader Header;
+    TRecordLock Lock;
+    TChangeTracker Changes;
     TLayout Layout;
     TTabSwitch TabSwitch;
+    TRecordCommands& Commands; // a child of the window, as the buttons it listens to
 
 private:
     QWidget *JvXPBtnSMS, *LbInfoOptions, *PanelCompta, *aSite, *aidCom;
