@@ -1,6 +1,7 @@
 #include "RecordWindowFixture.h"
 
 #include "platform/DelphiDate.h"
+#include "platform/Win1252.h"
 #include "webserver/EmbeddedData.h"
 
 #include <QDir>
@@ -40,7 +41,16 @@ void RecordWindowTest::SetUp() {
     dbPath = dir.filePath("fixture.db").toStdString();
     Sql(std::string(webserver::embeddedFiles().at("schema.sql")));
     Sql(kBase);
-    web.start(dbPath, dir.filePath("photos").toStdString());
+    webserver::ServerOptions options;
+    options.dbPath = dbPath;
+    options.photosDir = dir.filePath("photos").toStdString();
+    options.onRequest = [this](const std::string& script, const std::map<std::string, std::string>& params) {
+        const auto statement = params.find(script == "AxQuery" ? "SQL" : "SQLExecute");
+        if (statement == params.end()) return;
+        const std::lock_guard lock(m_receivedLock);
+        m_received.emplace_back(script, statement->second);
+    };
+    web.start(options);
 }
 
 void RecordWindowTest::TearDown() {
@@ -130,11 +140,25 @@ void RecordWindowTest::WriteIni(const Keys& changes) const {
         f.write((key + '=' + value + "\r\n").toLatin1());
 }
 
-std::unique_ptr<app::TAxGarvex> RecordWindowTest::Open(const Keys& changes) {
+QStringList RecordWindowTest::Received(const std::string& script) {
+    const std::lock_guard lock(m_receivedLock);
+    QStringList statements;
+    for (const auto& [name, statement] : m_received)
+        if (name == script) statements << platform::fromWin1252(statement);
+    std::erase_if(m_received, [&](const auto& r) { return r.first == script; });
+    return statements;
+}
+
+std::unique_ptr<app::TAxGarvex> RecordWindowTest::Create(const Keys& changes) {
     WriteIni(changes);
     auto w = std::make_unique<app::TAxGarvex>(dialogs);
     w->Timer1->stop();
     record::AttachRecordForm(*w);
+    return w;
+}
+
+std::unique_ptr<app::TAxGarvex> RecordWindowTest::Open(const Keys& changes) {
+    auto w = Create(changes);
     w->Timer1Timer();
     return w;
 }

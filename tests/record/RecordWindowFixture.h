@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,11 +46,20 @@ protected:
                   const std::string& tag = "SVO", const std::string& enabled = "1") const;
 
     QString Base() const;
+    // The statements (SQL or SQLExecute) the server received for a script, in order, since the last
+    // call for that script.
+    QStringList Received(const std::string& script);
     // INI parameters: user 1000042 of MERISCA on vehicle 12, with `changes` (an empty value removes).
     void WriteIni(const Keys& changes = {}) const;
+    // The window with its record form, before its first load.
+    std::unique_ptr<app::TAxGarvex> Create(const Keys& changes = {});
     // The window after its first load.
     std::unique_ptr<app::TAxGarvex> Open(const Keys& changes = {});
     static record::TRecordForm& Form(app::TAxGarvex& w);
     QStringList TraceLines() const;
     QString Temp() const { return dir.filePath("temp"); }
+
+private:
+    std::mutex m_receivedLock;
+    std::vector<std::pair<std::string, std::string>> m_received; // script, statement
 };
