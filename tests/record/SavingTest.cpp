@@ -359,3 +359,25 @@ TEST_F(SavingTest, TheLockRefusesKeysAndChangesWithItsMessage) {
             EXPECT_FALSE(control->isEnabled()); // no right on another site's customer, yet not locked
     }
 }
+
+TEST_F(SavingTest, AUsedVehicleSoldToAPrivateBuyerGetsItsSitesFeeOnce) {
+    ShowVehicle("12");
+    Type(1, "Site", "SUD");
+    Type(1, "Destination", "PARTICULIERS");
+    QTest::mouseClick(w->JvXPBtnSave, Qt::LeftButton);
+    EXPECT_EQ(Received("AxUpdate"),
+              QStringList{"Update tVehicles set Site='SUD',Destination='PARTICULIERS' where (idTVO=12)"});
+    EXPECT_EQ(
+        Received("AxInsert"),
+        QStringList{"Insert into [tVO - Frevo] (DateFrevo, TypeFrevo, MontantHT, idVO, idFrevo ) Values "
+                    "(#12/25/2009#,'fixe', 150.00, 12, :NewID) "});
+    EXPECT_EQ(
+        Value("SELECT DateFrevo || ' ' || MontantHT FROM [tVO - Frevo] WHERE idVO=12 AND TypeFrevo='fixe'"),
+        "2009-12-25 150");
+    EXPECT_EQ(DescOf(1, "Site").OrigValue, "SUD"); // the view was loaded again
+
+    Type(1, "PrixVente", "1500");
+    QTest::mouseClick(w->JvXPBtnSave, Qt::LeftButton);
+    EXPECT_EQ(Received("AxUpdate").size(), 1);
+    EXPECT_TRUE(Received("AxInsert").isEmpty());
+}
