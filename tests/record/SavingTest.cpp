@@ -381,3 +381,18 @@ TEST_F(SavingTest, AUsedVehicleSoldToAPrivateBuyerGetsItsSitesFeeOnce) {
     EXPECT_EQ(Received("AxUpdate").size(), 1);
     EXPECT_TRUE(Received("AxInsert").isEmpty());
 }
+
+TEST_F(SavingTest, ALongTextIsSavedWhole) {
+    ShowVehicle("12");
+    QString remarks;
+    for (int i = 0; i < 600; ++i)
+        remarks += QStringLiteral("Révision %1 + pneus & freins; ").arg(i);
+    remarks.chop(1); // texts are saved without their outer blanks
+    ASSERT_GT(remarks.size(), 16000);
+    Type(1, "Observations", remarks);
+    EXPECT_TRUE(Commands().SaveChanges());
+    EXPECT_EQ(w->WarningLine(), "");
+    // Compared as a flag: a failure would print pages of text.
+    EXPECT_TRUE(QString::fromStdString(Value("SELECT Observations FROM tVehicles WHERE idTVO=12")) == remarks);
+    EXPECT_FALSE(w->JvXPBtnSave->isEnabled());
+}
