@@ -1,8 +1,11 @@
 // The time of a record on screen: UpdateView with its request, the layout pass alone over the
 // answer already in its file, and a first layout (a window that has laid out nothing yet), for a
-// used vehicle, a new-vehicle order and a customer of the demo dealership.
+// used vehicle, a new-vehicle order and a customer of the demo dealership. And the time of saving:
+// one keystroke's statement, a saved price, a new vehicle inserted and shown.
 #include "app/AxGarvex.h"
 #include "lists/PickLists.h"
+#include "platform/Controls.h"
+#include "platform/FormBuilder.h"
 #include "platform/Hints.h"
 #include "platform/ScriptedDialogs.h"
 #include "record/PickListsLink.h"
@@ -94,9 +97,53 @@ void BM_FirstLayout(benchmark::State& state) {
     counters(state, **w);
 }
 
+QWidget* field(app::TAxGarvex& w, const char* name) {
+    return platform::Require<QWidget>(w.Sheets[0], name);
+}
+
+// One keystroke in the sale price: the field's value recorded and the page's statement rebuilt.
+void BM_KeystrokeStatement(benchmark::State& state) {
+    auto w = Demo::get().open("1001", "", "1");
+    QWidget* price = field(**w, "cPrixVente");
+    int i = 0;
+    for (auto _ : state)
+        platform::SetControlText(price, QString::number(10000 + (++i % 2)));
+    state.SetLabel((*w)->State.Pages[1].PendingSql.toStdString());
+}
+
+// The Save button on a changed price: checks, AxUpdate, the page taken as saved.
+void BM_SavePrice(benchmark::State& state) {
+    auto w = Demo::get().open("1001", "", "1");
+    QWidget* price = field(**w, "cPrixVente");
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        platform::SetControlText(price, QString::number(10000 + (++i % 2)));
+        state.ResumeTiming();
+        if (!form(**w).Commands.SaveChanges()) state.SkipWithError("save failed");
+    }
+}
+
+// A new used vehicle typed and saved: AxInsert, then the reload that shows it under its number.
+void BM_InsertNewVehicle(benchmark::State& state) {
+    auto w = Demo::get().open("1001", "", "1");
+    int number = 90000;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form(**w).Commands.JvXPBtnNewVOClick();
+        platform::SetControlText(field(**w, "cNVO"), QString::number(++number));
+        platform::SetControlText(field(**w, "cInfoMarque"), QStringLiteral("TORVAL"));
+        state.ResumeTiming();
+        if (!form(**w).Commands.SaveChanges() || (*w)->State.FlagNewEnreg) state.SkipWithError("insert failed");
+    }
+}
+
 BENCHMARK(BM_UpdateViewWithRequest)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshLayout)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstLayout)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeStatement)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SavePrice)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertNewVehicle)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
