@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <span>
 
@@ -54,7 +55,9 @@ TSearchPanel::TSearchPanel(app::TAxGarvex& form) : F(form) {
     JvXPBtnSearchPlus = Require<QPushButton>(panel, "JvXPBtnSearchPlus");
     ngSearch = Require<QTableWidget>(panel, "ngSearch");
 
-    platform::SetColors(panel, QColor(236, 241, 250), QColor(20, 20, 20));
+    QPalette background = panel->palette();
+    background.setColor(QPalette::Window, QColor(236, 241, 250));
+    panel->setPalette(background);
     panel->setFrameShape(QFrame::Box);
     ncbSearch->setMaxLength(50);
     ncbSite->setEditable(true);
@@ -73,6 +76,7 @@ TSearchPanel::TSearchPanel(app::TAxGarvex& form) : F(form) {
         label->installEventFilter(this);
     }
     for (QPushButton* b : {TSNVO, TSImmat, TSClient, TSTelephone, TSMobile}) {
+        b->setIcon(b->style()->standardIcon(QStyle::SP_DialogApplyButton)); // greyed on the kinds not chosen
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, [this] { ncbSearch->setFocus(); }); // TSVClick
     }
