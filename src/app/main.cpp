@@ -10,6 +10,7 @@
 #include "platform/SingleInstance.h"
 #include "record/PickListsLink.h"
 #include "record/RecordForm.h"
+#include "search/SearchPanel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
     record::TRecordForm& form = record::AttachRecordForm(window);
     lists::PickLists pickLists(window); // goes before the window, with its handlers
     record::ConnectPickLists(form, pickLists);
+    search::TSearchPanel searchPanel(window); // goes before the window, with its handlers
+    searchPanel.Reload = [&form] { form.Commands.JvXPBtnActualizeClick(); };
     QObject::connect(&instance, &platform::SingleInstance::MessageReceived, &window,
                      [&window](const QByteArray& message) {
                          if (message == "actualize")

@@ -4,10 +4,12 @@
 #include "Widgets.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 namespace platform {
 namespace {
@@ -58,6 +60,14 @@ QWidget* create(const ControlRow& row, QWidget* parent) {
     case ControlKind::Shape: {
         auto* w = new QFrame(parent);
         w->setAutoFillBackground(true);
+        return w;
+    }
+    case ControlKind::Grid: {
+        auto* w = new QTableWidget(parent);
+        w->setSelectionBehavior(QAbstractItemView::SelectRows);
+        w->setSelectionMode(QAbstractItemView::SingleSelection);
+        w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        w->verticalHeader()->hide();
         return w;
     }
     }

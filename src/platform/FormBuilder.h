@@ -22,6 +22,7 @@ enum class ControlKind {
     Sheet,       // a page of the PageControl named as parent; caption = tab text
     Image,       // picture label, scaled to its size
     Shape,       // plain filled rectangle
+    Grid,        // QTableWidget: read-only, whole rows selected, no row header
 };
 
 struct ControlRow {

@@ -14,7 +14,8 @@ struct DemoFolder {
     webserver::Server web;
     QString base; // the BaseHRef of the server
 
-    explicit DemoFolder(bool photos) {
+    explicit DemoFolder(bool photos,
+                        int vehiclesPerDealership = webserver::demo::DemoOptions{}.vehiclesPerDealership) {
         qputenv("APPDATA", dir.path().toUtf8());
         qputenv("TEMP", dir.filePath("temp").toUtf8());
         QDir().mkpath(dir.filePath("Garvex"));
@@ -23,6 +24,7 @@ struct DemoFolder {
         demo.dbPath = dir.filePath("demo.sqlite").toStdString();
         demo.photosDir = dir.filePath("photos").toStdString();
         demo.photos = photos;
+        demo.vehiclesPerDealership = vehiclesPerDealership;
         webserver::demo::createDemo(demo);
         base = QStringLiteral("http://127.0.0.1:%1/").arg(web.start(demo.dbPath, demo.photosDir));
     }

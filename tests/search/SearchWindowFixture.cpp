@@ -1,0 +1,180 @@
+#include "SearchWindowFixture.h"
+
+#include "platform/DelphiDate.h"
+#include "platform/Win1252.h"
+#include "record/RecordForm.h"
+#include "server/Requests.h"
+#include "webserver/EmbeddedData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr const char* kRecords = R"(
+INSERT INTO Concessions VALUES ('C1', 'Concession Une');
+INSERT INTO Sites (Concession, Site, Marques) VALUES ('C1', 'LILLE', 'ORLANE'), ('C1', 'LENS', 'ORLANE');
+INSERT INTO Users VALUES ('1000042', 'Martin', 'C1', 'LILLE', 'LILLE');
+INSERT INTO UserGroups VALUES ('1000042', 'USER_SVO'), ('1000042', 'KUNDOR');
+INSERT INTO OptDates VALUES ('C1', '2009-01-01', '2009-01-01', '2009-01-01', '2008-01-01');
+INSERT INTO ListRubrics VALUES ('TVTypeVO', 1, '..', 'Tous'), ('TVTypeVO', 2, '..', 'VO'),
+  ('TVTypeVO', 3, '..', 'VN'), ('TVTypeVO', 4, '..', 'VD'), ('Site', 1, 'C1', 'LILLE'), ('Site', 2, 'C1', 'LENS');
+INSERT INTO tVehicles (idTVO, idVO, TypeVO, StatutVD, Concession, Site, NVO, Immatriculation, InfoMarque,
+  InfoModele, Acheteur, DateOrdre) VALUES
+  (12, 12, 1, NULL, 'C1', 'LILLE', 1234, 'AB-123-CD', 'Orlane', 'Orla', 'Dupont Jean', '2009-05-02'),
+  (13, 13, 2, NULL, 'C1', 'LILLE', 1240, 'AB-124-CD', 'Orlane', 'Sirra', NULL, '2009-06-03'),
+  (14, 14, 2, 'Démo', 'C1', 'LENS', 1250, 'AB-125-CD', 'Velda', 'V3', 'Martin Paul', NULL);
+INSERT INTO tClients (idClient, Concession, Site, CliNom, CliPrenom, CliCP, CliVille, CliAdresse1, CliMobile,
+  CliTelDom) VALUES
+  (5, 'C1', 'LILLE', 'DUPONT', 'Jean', '59000', 'LILLE', '3 rue Nationale', '0612345678', '0320123456'),
+  (6, 'C1', 'LENS', 'O''NEIL', 'Sean', '62300', 'LENS', NULL, '0698765432', NULL);
+)";
+
+} // namespace
+
+void SearchWindowTest::SetUp() {
+    qputenv("APPDATA", dir.filePath("appdata").toUtf8());
+    qputenv("TEMP", Temp().toUtf8());
+    QDir().mkpath(dir.filePath("appdata/Garvex"));
+    QDir().mkpath(Temp());
+    platform::SetClock([] { return QDateTime(QDate(2009, 12, 25), QTime(14, 3, 22)); });
+    dbPath = dir.filePath("fixture.db").toStdString();
+    CreateDatabase();
+    webserver::ServerOptions options;
+    options.dbPath = dbPath;
+    options.photosDir = dir.filePath("photos").toStdString();
+    options.onRequest = [this](const std::string& script, const Params& params) {
+        const std::lock_guard lock(m_mutex);
+        m_requests.emplace_back(script, params);
+    };
+    web.start(options);
+}
+
+void SearchWindowTest::TearDown() {
+    panel.reset();
+    if (w) w->Http().DropConnection();
+    w.reset();
+    web.stop();
+    platform::SetClock({});
+    qunsetenv("APPDATA");
+    qunsetenv("TEMP");
+}
+
+void SearchWindowTest::CreateDatabase() {
+    Sql(std::string(webserver::embeddedFiles().at("schema.sql")));
+}
+
+QStringList SearchWindowTest::Select(const std::string& query) const {
+    QStringList values;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open(dbPath.c_str(), &db) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, query.c_str(), -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW)
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    EXPECT_NE(st, nullptr) << sqlite3_errmsg(db) << "\n" << query;
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return values;
+}
+
+void SearchWindowTest::Sql(const std::string& statements) const {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(dbPath.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, statements.c_str(), nullptr, nullptr, &error);
+    EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "") << "\n" << statements;
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+void SearchWindowTest::AddRecords() const {
+    Sql(kRecords);
+}
+
+void SearchWindowTest::WriteIni(const Keys& changes) const {
+    Keys keys = {{"BaseHRef", QStringLiteral("http://127.0.0.1:%1/garvex/").arg(web.port())},
+                 {"HttpRoot", "http://garvex.test/"},
+                 {"idTVO", "12"},
+                 {"idUser", "1000042"},
+                 {"UserConcession", "C1"},
+                 {"UserSite", "LILLE"},
+                 {"idTypeVO", "1"},
+                 {"URLImages", "http://garvex.test/voimages/"}};
+    for (const auto& [key, value] : changes) {
+        std::erase_if(keys, [&](const auto& k) { return k.first == key; });
+        if (!value.isEmpty()) keys.emplace_back(key, value);
+    }
+    QFile f(dir.filePath("appdata/Garvex/TAXGarvex.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[Options]\r\n");
+    for (const auto& [key, value] : keys)
+        f.write(platform::toWin1252(key + '=' + value + "\r\n"));
+}
+
+void SearchWindowTest::Open(const Keys& changes) {
+    WriteIni(changes);
+    openWindow();
+}
+
+void SearchWindowTest::Reopen() {
+    openWindow();
+}
+
+void SearchWindowTest::openWindow() {
+    panel.reset();
+    if (w) w->Http().DropConnection();
+    w.reset();
+    w = std::make_unique<app::TAxGarvex>(dialogs);
+    w->Timer1->stop();
+    record::TRecordForm& form = record::AttachRecordForm(*w);
+    panel = std::make_unique<search::TSearchPanel>(*w);
+    panel->Reload = [&form] { form.Commands.JvXPBtnActualizeClick(); };
+    w->show();
+    w->Timer1Timer();
+    ASSERT_EQ(w->WarningLine(), "");
+}
+
+void SearchWindowTest::RunCountdown() {
+    for (int i = 0; i < 12 && w->State.SearchCountdown > 0; ++i)
+        w->Timer1Timer();
+}
+
+void SearchWindowTest::ClickSearchButton(bool ctrl) {
+    dialogs.ctrl = ctrl;
+    Click(w->JvXPBtnSearch);
+    dialogs.ctrl = false;
+}
+
+void SearchWindowTest::Click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void SearchWindowTest::ClickRow(int row) {
+    QTableWidget* grid = panel->ngSearch;
+    const QRect cell = grid->visualItemRect(grid->item(row, search::ngsInfo1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+std::vector<SearchWindowTest::Params> SearchWindowTest::Requests(const std::string& script) const {
+    const std::lock_guard lock(m_mutex);
+    std::vector<Params> out;
+    for (const auto& [name, params] : m_requests)
+        if (name == script) out.push_back(params);
+    return out;
+}
+
+QString SearchWindowTest::LastQuery() const {
+    const auto queries = Requests("AxQuery");
+    return queries.empty() ? QString() : platform::fromWin1252(queries.back().at("SQL"));
+}
+
+QString WhereOf(const QString& query) {
+    const qsizetype from = query.indexOf(" Where ") + 7, to = query.indexOf(" ORDER BY ");
+    return from < 7 || to < from ? QString() : query.mid(from, to - from);
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The real window with its record form and search panel, offscreen, against the web server started
+// in-process over a temporary SQLite file with the fixture rows of the test. The server reports
+// every request, so the tests read the SQL exactly as it arrived.
+#include "app/AxGarvex.h"
+#include "platform/ScriptedDialogs.h"
+#include "search/SearchPanel.h"
+#include "search/SearchQuery.h"
+#include "support/QtPrinters.h"
+#include "webserver/Server.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+class SearchWindowTest : public ::testing::Test {
+protected:
+    using Keys = std::vector<std::pair<QString, QString>>;
+    using Params = std::map<std::string, std::string>;
+
+    QTemporaryDir dir;
+    platform::ScriptedDialogs dialogs;
+    webserver::Server web;
+    std::string dbPath;
+    std::unique_ptr<app::TAxGarvex> w;
+    std::unique_ptr<search::TSearchPanel> panel; // gone before the window, as in the program
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // The database the server opens: the empty schema, unless a test class fills it otherwise.
+    virtual void CreateDatabase();
+    // Statements run on the fixture's database file.
+    void Sql(const std::string& statements) const;
+    // The first column of a SELECT on the database file, read directly.
+    QStringList Select(const std::string& query) const;
+    // Dealership C1 with its sites LILLE and LENS, user 1000042 (sites LILLE), the type and site
+    // lists, three vehicles (12 VO, 13 VN, 14 VD) and two customers (5, 6).
+    void AddRecords() const;
+
+    // INI parameters: the user on vehicle 12, with `changes` (an empty value removes a key).
+    void WriteIni(const Keys& changes = {}) const;
+    // The window after its first load, as the program composes it.
+    void Open(const Keys& changes = {});
+    // A new window over the same INI file.
+    void Reopen();
+    // The same on customer 5.
+    void OpenCustomer(Keys changes = {}) {
+        changes.insert(changes.begin(), {{"idTVO", ""}, {"idClient", "5"}});
+        Open(changes);
+    }
+
+    // Heartbeat ticks until the pending search has run (at most 12).
+    void RunCountdown();
+    // A click on the search button, with Ctrl held or not.
+    void ClickSearchButton(bool ctrl = false);
+    void Click(QWidget* control);
+    // A click in a cell of a result row.
+    void ClickRow(int row);
+
+    // Parameters of the requests the server received for a script, in order.
+    std::vector<Params> Requests(const std::string& script) const;
+    // The SQL of the last AxQuery received ("" when none).
+    QString LastQuery() const;
+    QString Temp() const { return dir.filePath("temp"); }
+
+private:
+    void openWindow();
+    mutable std::mutex m_mutex;
+    std::vector<std::pair<std::string, Params>> m_requests;
+};
+
+// The condition of a query: what stands between " Where " and " ORDER BY ".
+QString WhereOf(const QString& query);
