@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     record::ConnectPickLists(form, pickLists);
     search::TSearchPanel searchPanel(window); // goes before the window, with its handlers
     searchPanel.Reload = [&form] { form.Commands.JvXPBtnActualizeClick(); };
+    searchPanel.SaveChanges = [&form] { return form.Commands.SaveChanges(); };
     QObject::connect(&instance, &platform::SingleInstance::MessageReceived, &window,
                      [&window](const QByteArray& message) {
                          if (message == "actualize")

@@ -285,7 +285,13 @@ QString TSearchPanel::Cell(int row, int column) const {
 }
 
 void TSearchPanel::ngSearchCellClick(int, int row) {
-    if (row < 0 || row >= ngSearch->rowCount()) return;
+    openRow(row);
+}
+
+bool TSearchPanel::openRow(int row) {
+    if (row < 0 || row >= ngSearch->rowCount()) return false;
+    // What was typed into the record on screen must not be dropped by the reload.
+    if (F.JvXPBtnSave->isEnabled() && SaveChanges && !SaveChanges()) return false;
     const QString id = Cell(row, ngsIndex);
     if (customerRecord())
         F.SetIdClient(id);
@@ -294,6 +300,7 @@ void TSearchPanel::ngSearchCellClick(int, int row) {
     F.State.FlagNewEnreg = false;
     if (Reload) Reload();
     enableWalk(row);
+    return true;
 }
 
 void TSearchPanel::enableWalk(int row) {
@@ -303,16 +310,12 @@ void TSearchPanel::enableWalk(int row) {
 
 void TSearchPanel::JvXPNextClick() {
     const int row = ngSearch->currentRow() + 1;
-    if (row >= ngSearch->rowCount()) return;
-    ngSearch->selectRow(row);
-    ngSearchCellClick(0, row);
+    if (openRow(row)) ngSearch->selectRow(row);
 }
 
 void TSearchPanel::JvXPPrevClick() {
     const int row = ngSearch->currentRow() - 1;
-    if (row < 0) return;
-    ngSearch->selectRow(row);
-    ngSearchCellClick(0, row);
+    if (openRow(row)) ngSearch->selectRow(row);
 }
 
 void TSearchPanel::ngSearchMouseMove(int row) {

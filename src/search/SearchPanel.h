@@ -29,6 +29,8 @@ public:
 
     // Opens the record whose identifier the panel has just set: the record form's reload command.
     std::function<void()> Reload;
+    // Saves the changes of the record on screen before another one replaces it; false keeps it.
+    std::function<bool()> SaveChanges;
 
     int SearchOption = 0;
     int SearchMaxRows = 50;
@@ -69,6 +71,8 @@ private:
     int chosenOption() const;
     void fillGrid();
     void enableWalk(int row);
+    // Opens the record of a result row; false when the record on screen could not be saved.
+    bool openRow(int row);
 
     app::TAxGarvex& F;
 };

@@ -2,6 +2,7 @@
 // them, the answer in the grid, the remembered settings, and opening and walking through results.
 #include "SearchWindowFixture.h"
 #include "app/IniStore.h"
+#include "platform/Controls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -383,4 +384,49 @@ TEST_F(SearchPanelTest, FailedQueryLeavesTheGridAsItWas) {
     EXPECT_EQ(Column(search::ngsIndex), QStringList({"12", "13", "14"}));
     EXPECT_EQ(panel->ncbLabel->text(), "3 enregistrements trouvés");
     EXPECT_EQ(panel->ngSearch->horizontalHeaderItem(search::ngsInfo3)->text(), "Immat.");
+}
+
+TEST_F(SearchPanelTest, ChangesOnScreenAreSavedBeforeAResultReplacesThem) {
+    // Page 1 of a used vehicle: its key, the three fields a save requires, and remarks.
+    Sql("INSERT INTO ListModels VALUES ('Orlane', 'Orla');"
+        "INSERT INTO StructDesc (Concession, descInfo, idNum, txtInfo, vInfo, tag, defval) VALUES "
+        "('..', '_TVO', '0', 'Fiche', 'fVO0', 'tVehicles', ''), ('..', '_TVO', '1', 'VO', 'fVO1', "
+        "'tVehicles', 'c');"
+        "INSERT INTO StructDesc (Concession, descInfo, idNum, txtInfo, vInfo, tag, width, \"left\", top, "
+        "height, "
+        "tInfo, tControl, enabled) VALUES "
+        "('..', 'fVO1', '1', '', 'idTVO', 'SVO', '0', '0', '0', '315', '4', '109', '1'),"
+        "('..', 'fVO1', '1', 'N° :', 'NVO', 'SVO', '1500', '0', '0', '315', '4', '109', '1'),"
+        "('..', 'fVO1', '1', 'Site :', 'Site', 'SVO', '1500', '0', '0', '315', '2', '111', '1'),"
+        "('..', 'fVO1', '1', 'Marque :', 'InfoMarque', 'SVO', '1500', '0', '0', '315', '2', '111', '1'),"
+        "('..', 'fVO1', '1', 'Remarques :', 'Observations', 'SVO', '3000', '3000', '6000', '315', '2', "
+        "'109', '1');");
+    Open();
+    OpenPanel();
+    Search(&TSearchPanel::TSLbImmat, "AB");
+    ASSERT_EQ(panel->ngSearch->rowCount(), 3);
+    QWidget* remarks = nullptr;
+    for (const record::TsDesc& d : w->State.Pages[1].Descs)
+        if (d.FieldName == "Observations") remarks = d.ValueControl;
+    ASSERT_NE(remarks, nullptr);
+
+    // A save the server refuses: the record and what was typed stay on screen.
+    Sql("CREATE TRIGGER refuse BEFORE UPDATE ON tVehicles BEGIN SELECT RAISE(ABORT, 'fiche bloquée'); END;");
+    platform::SetControlText(remarks, "pare-brise à changer");
+    const std::size_t opened = Requests("AxInfoVO").size();
+    ClickRow(1);
+    EXPECT_EQ(w->State.idTVO, "12");
+    EXPECT_EQ(Requests("AxInfoVO").size(), opened);
+    EXPECT_EQ(platform::ControlText(remarks), "pare-brise à changer");
+    EXPECT_TRUE(w->JvXPBtnSave->isEnabled());
+    Click(w->JvXPNext);
+    EXPECT_EQ(w->State.idTVO, "12");
+
+    // Saved, then the other record opens.
+    Sql("DROP TRIGGER refuse;");
+    ClickRow(1);
+    EXPECT_EQ(Select("SELECT Observations FROM tVehicles WHERE idTVO=12"),
+              QStringList{"pare-brise à changer"});
+    EXPECT_EQ(w->State.idTVO, "13");
+    EXPECT_EQ(Requests("AxInfoVO").back().at("idTVO"), "13");
 }

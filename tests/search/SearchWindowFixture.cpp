@@ -2,6 +2,7 @@
 
 #include "platform/DelphiDate.h"
 #include "platform/Win1252.h"
+#include "record/PickListsLink.h"
 #include "record/RecordForm.h"
 #include "server/Requests.h"
 #include "webserver/EmbeddedData.h"
@@ -57,6 +58,7 @@ void SearchWindowTest::SetUp() {
 
 void SearchWindowTest::TearDown() {
     panel.reset();
+    lists.reset();
     if (w) w->Http().DropConnection();
     w.reset();
     web.stop();
@@ -128,13 +130,17 @@ void SearchWindowTest::Reopen() {
 
 void SearchWindowTest::openWindow() {
     panel.reset();
+    lists.reset();
     if (w) w->Http().DropConnection();
     w.reset();
     w = std::make_unique<app::TAxGarvex>(dialogs);
     w->Timer1->stop();
     record::TRecordForm& form = record::AttachRecordForm(*w);
+    lists = std::make_unique<lists::PickLists>(*w);
+    record::ConnectPickLists(form, *lists);
     panel = std::make_unique<search::TSearchPanel>(*w);
     panel->Reload = [&form] { form.Commands.JvXPBtnActualizeClick(); };
+    panel->SaveChanges = [&form] { return form.Commands.SaveChanges(); };
     w->show();
     w->Timer1Timer();
     ASSERT_EQ(w->WarningLine(), "");

@@ -3,6 +3,7 @@
 // in-process over a temporary SQLite file with the fixture rows of the test. The server reports
 // every request, so the tests read the SQL exactly as it arrived.
 #include "app/AxGarvex.h"
+#include "lists/PickLists.h"
 #include "platform/ScriptedDialogs.h"
 #include "search/SearchPanel.h"
 #include "search/SearchQuery.h"
@@ -28,7 +29,8 @@ protected:
     webserver::Server web;
     std::string dbPath;
     std::unique_ptr<app::TAxGarvex> w;
-    std::unique_ptr<search::TSearchPanel> panel; // gone before the window, as in the program
+    std::unique_ptr<lists::PickLists> lists;
+    std::unique_ptr<search::TSearchPanel> panel; // these go before the window, as in the program
 
     void SetUp() override;
     void TearDown() override;
