@@ -25,6 +25,10 @@ CREATE TABLE tVehicles (
 );
 CREATE INDEX tVehicles_search ON tVehicles (Concession, TypeVO, NVO);
 CREATE INDEX tVehicles_immat ON tVehicles (Immatriculation);
+-- The search panel's orders within a dealership: the first rows come without sorting them all.
+CREATE INDEX tVehicles_byNumber ON tVehicles (Concession, NVO, DateOrdre DESC);
+CREATE INDEX tVehicles_byImmat ON tVehicles (Concession, Immatriculation, DateOrdre DESC);
+CREATE INDEX tVehicles_byBuyer ON tVehicles (Concession, Acheteur, DateOrdre DESC);
 
 CREATE TABLE tClients (
   idClient INTEGER PRIMARY KEY, Concession TEXT COLLATE NOCASE, Site TEXT COLLATE NOCASE, idOwner TEXT COLLATE NOCASE, idCom INTEGER,
@@ -36,9 +40,11 @@ CREATE TABLE tClients (
   PAChoix1 TEXT COLLATE NOCASE, PAChoix2 TEXT COLLATE NOCASE, PAMarque1 TEXT COLLATE NOCASE, PAModele1 TEXT COLLATE NOCASE, PAMarque2 TEXT COLLATE NOCASE, PAModele2 TEXT COLLATE NOCASE,
   PADateSpirit DATE, CliDateProchainAchat DATE
 );
-CREATE INDEX tClients_nom ON tClients (Concession, CliNom, CliPrenom);
+CREATE INDEX tClients_nom ON tClients (Concession, CliNom, CliPrenom, idClient DESC);
 CREATE INDEX tClients_mobile ON tClients (CliMobile);
 CREATE INDEX tClients_teldom ON tClients (CliTelDom);
+CREATE INDEX tClients_byMobile ON tClients (Concession, CliMobile, idClient DESC);
+CREATE INDEX tClients_byTelDom ON tClients (Concession, CliTelDom, idClient DESC);
 
 -- Follow-up actions of a customer; the list columns hold 1-based positions in their lists.
 CREATE TABLE tActions (
@@ -58,6 +64,7 @@ CREATE TABLE TVehiclesKundor (
   DateNextSAV DATE, KmLastSAV INTEGER, KmNextSAV INTEGER, SatisfVehicle TEXT COLLATE NOCASE, SatisfSAV TEXT COLLATE NOCASE
 );
 CREATE INDEX TVehiclesKundor_client ON TVehiclesKundor (idClient);
+CREATE INDEX TVehiclesKundor_byImmat ON TVehiclesKundor (Concession, Immatriculation, DateOrdre DESC);
 
 -- Refurbishment costs of a vehicle.
 CREATE TABLE [tVO - Frevo] (
