@@ -1,13 +1,9 @@
 #include "RecordWindowFixture.h"
 
-#include "platform/DelphiDate.h"
 #include "platform/Win1252.h"
-#include "webserver/EmbeddedData.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTimer>
-#include <sqlite3.h>
 
 namespace {
 
@@ -33,41 +29,14 @@ INSERT INTO tVehicles (idTVO, idVO, TypeVO, Concession, Site, NVO, InfoMarque, I
 } // namespace
 
 void RecordWindowTest::SetUp() {
-    qputenv("APPDATA", dir.filePath("appdata").toUtf8());
-    qputenv("TEMP", Temp().toUtf8());
-    QDir().mkpath(dir.filePath("appdata/Garvex"));
-    QDir().mkpath(Temp());
-    platform::SetClock([] { return QDateTime(QDate(2009, 12, 25), QTime(14, 3, 22)); });
-    dbPath = dir.filePath("fixture.db").toStdString();
-    Sql(std::string(webserver::embeddedFiles().at("schema.sql")));
+    Prepare();
+    CreateSchema();
     Sql(kBase);
-    webserver::ServerOptions options;
-    options.dbPath = dbPath;
-    options.photosDir = dir.filePath("photos").toStdString();
-    options.onRequest = [this](const std::string& script, const std::map<std::string, std::string>& params) {
-        const auto statement = params.find(script == "AxQuery" ? "SQL" : "SQLExecute");
-        if (statement == params.end()) return;
-        const std::lock_guard lock(m_receivedLock);
-        m_received.emplace_back(script, statement->second);
-    };
-    web.start(options);
+    StartServer();
 }
 
 void RecordWindowTest::TearDown() {
-    web.stop();
-    platform::SetClock({});
-    qunsetenv("APPDATA");
-    qunsetenv("TEMP");
-}
-
-void RecordWindowTest::Sql(const std::string& statements) const {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(dbPath.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, statements.c_str(), nullptr, nullptr, &error);
-    EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "") << "\n" << statements;
-    sqlite3_free(error);
-    sqlite3_close(db);
+    Finish();
 }
 
 void RecordWindowTest::Add(const Desc& d) const {
@@ -141,11 +110,11 @@ void RecordWindowTest::WriteIni(const Keys& changes) const {
 }
 
 QStringList RecordWindowTest::Received(const std::string& script) {
-    const std::lock_guard lock(m_receivedLock);
+    const char* name = script == "AxQuery" ? "SQL" : "SQLExecute";
     QStringList statements;
-    for (const auto& [name, statement] : m_received)
-        if (name == script) statements << platform::fromWin1252(statement);
-    std::erase_if(m_received, [&](const auto& r) { return r.first == script; });
+    for (const Params& params : TakeRequests(script))
+        if (const auto statement = params.find(name); statement != params.end())
+            statements << platform::fromWin1252(statement->second);
     return statements;
 }
 

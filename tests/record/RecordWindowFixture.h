@@ -5,18 +5,16 @@
 #include "app/AxGarvex.h"
 #include "platform/ScriptedDialogs.h"
 #include "record/RecordForm.h"
+#include "support/FixtureServer.h"
 #include "support/QtPrinters.h"
-#include "webserver/Server.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
-class RecordWindowTest : public ::testing::Test {
+class RecordWindowTest : public ::testing::Test, public FixtureServer {
 protected:
     using Keys = std::vector<std::pair<QString, QString>>;
 
@@ -26,16 +24,11 @@ protected:
             tControl, color, notNull, enabled, fieldInfo;
     };
 
-    QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
-    webserver::Server web;
-    std::string dbPath;
 
     void SetUp() override;
     void TearDown() override;
 
-    // Statements run on the fixture's database file.
-    void Sql(const std::string& statements) const;
     void Add(const Desc& d) const;
     // A page descriptor: kind, page number, field group, control prefix, tab caption.
     void AddPage(const std::string& kind, int page, const std::string& group, const std::string& prefix,
@@ -57,9 +50,4 @@ protected:
     std::unique_ptr<app::TAxGarvex> Open(const Keys& changes = {});
     static record::TRecordForm& Form(app::TAxGarvex& w);
     QStringList TraceLines() const;
-    QString Temp() const { return dir.filePath("temp"); }
-
-private:
-    std::mutex m_receivedLock;
-    std::vector<std::pair<std::string, std::string>> m_received; // script, statement
 };

@@ -10,7 +10,6 @@
 
 #include <QTabWidget>
 #include <QTest>
-#include <sqlite3.h>
 #include <stdexcept>
 
 class SavingTest : public RecordWindowTest {
@@ -153,17 +152,6 @@ INSERT INTO TVehiclesKundor (idTVO, idClient, Concession, InfoMarque, InfoModele
     }
     // One value of the fixture's database, "NULL" for none, "" when no row.
     std::string Value(const std::string& select) const {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_stmt* st = nullptr;
-        std::string value;
-        if (sqlite3_prepare_v2(db, select.c_str(), -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW) {
-            const auto* text = sqlite3_column_text(st, 0);
-            value = text ? reinterpret_cast<const char*>(text) : "NULL";
-        }
-        sqlite3_finalize(st);
-        sqlite3_close(db);
-        return value;
+        return Select(select, "NULL").value(0).toStdString();
     }
 };

@@ -87,14 +87,7 @@ TEST_F(SavingTest, AFailedSaveKeepsEveryChangePendingAndTheNextSaveSendsIt) {
                  "bloquée'); END;");
          },
          [&] { Sql("DROP TRIGGER refuse;"); }, "fiche bloquée"},
-        {"server down", [&] { web.stop(); },
-         [&] {
-             webserver::ServerOptions options;
-             options.dbPath = dbPath;
-             options.port = port;
-             web.start(options);
-         },
-         "Connexion au serveur impossible"},
+        {"server down", [&] { web.stop(); }, [&] { StartServer(port); }, "Connexion au serveur impossible"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -393,6 +386,7 @@ TEST_F(SavingTest, ALongTextIsSavedWhole) {
     EXPECT_TRUE(Commands().SaveChanges());
     EXPECT_EQ(w->WarningLine(), "");
     // Compared as a flag: a failure would print pages of text.
-    EXPECT_TRUE(QString::fromStdString(Value("SELECT Observations FROM tVehicles WHERE idTVO=12")) == remarks);
+    EXPECT_TRUE(QString::fromStdString(Value("SELECT Observations FROM tVehicles WHERE idTVO=12")) ==
+                remarks);
     EXPECT_FALSE(w->JvXPBtnSave->isEnabled());
 }

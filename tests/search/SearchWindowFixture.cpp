@@ -1,19 +1,15 @@
 #include "SearchWindowFixture.h"
 
-#include "platform/DelphiDate.h"
 #include "platform/Win1252.h"
 #include "record/PickListsLink.h"
 #include "record/RecordForm.h"
 #include "server/Requests.h"
-#include "webserver/EmbeddedData.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <sqlite3.h>
 
 namespace {
 
@@ -39,21 +35,9 @@ INSERT INTO tClients (idClient, Concession, Site, CliNom, CliPrenom, CliCP, CliV
 } // namespace
 
 void SearchWindowTest::SetUp() {
-    qputenv("APPDATA", dir.filePath("appdata").toUtf8());
-    qputenv("TEMP", Temp().toUtf8());
-    QDir().mkpath(dir.filePath("appdata/Garvex"));
-    QDir().mkpath(Temp());
-    platform::SetClock([] { return QDateTime(QDate(2009, 12, 25), QTime(14, 3, 22)); });
-    dbPath = dir.filePath("fixture.db").toStdString();
+    Prepare();
     CreateDatabase();
-    webserver::ServerOptions options;
-    options.dbPath = dbPath;
-    options.photosDir = dir.filePath("photos").toStdString();
-    options.onRequest = [this](const std::string& script, const Params& params) {
-        const std::lock_guard lock(m_mutex);
-        m_requests.emplace_back(script, params);
-    };
-    web.start(options);
+    StartServer();
 }
 
 void SearchWindowTest::TearDown() {
@@ -61,38 +45,11 @@ void SearchWindowTest::TearDown() {
     lists.reset();
     if (w) w->Http().DropConnection();
     w.reset();
-    web.stop();
-    platform::SetClock({});
-    qunsetenv("APPDATA");
-    qunsetenv("TEMP");
+    Finish();
 }
 
 void SearchWindowTest::CreateDatabase() {
-    Sql(std::string(webserver::embeddedFiles().at("schema.sql")));
-}
-
-QStringList SearchWindowTest::Select(const std::string& query) const {
-    QStringList values;
-    sqlite3* db = nullptr;
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_open(dbPath.c_str(), &db) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, query.c_str(), -1, &st, nullptr) == SQLITE_OK)
-        while (sqlite3_step(st) == SQLITE_ROW)
-            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    EXPECT_NE(st, nullptr) << sqlite3_errmsg(db) << "\n" << query;
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return values;
-}
-
-void SearchWindowTest::Sql(const std::string& statements) const {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(dbPath.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, statements.c_str(), nullptr, nullptr, &error);
-    EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "") << "\n" << statements;
-    sqlite3_free(error);
-    sqlite3_close(db);
+    CreateSchema();
 }
 
 void SearchWindowTest::AddRecords() const {
@@ -165,14 +122,6 @@ void SearchWindowTest::ClickRow(int row) {
     QTableWidget* grid = panel->ngSearch;
     const QRect cell = grid->visualItemRect(grid->item(row, search::ngsInfo1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-std::vector<SearchWindowTest::Params> SearchWindowTest::Requests(const std::string& script) const {
-    const std::lock_guard lock(m_mutex);
-    std::vector<Params> out;
-    for (const auto& [name, params] : m_requests)
-        if (name == script) out.push_back(params);
-    return out;
 }
 
 QString SearchWindowTest::LastQuery() const {

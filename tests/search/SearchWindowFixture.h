@@ -7,27 +7,19 @@
 #include "platform/ScriptedDialogs.h"
 #include "search/SearchPanel.h"
 #include "search/SearchQuery.h"
+#include "support/FixtureServer.h"
 #include "support/QtPrinters.h"
-#include "webserver/Server.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
-class SearchWindowTest : public ::testing::Test {
+class SearchWindowTest : public ::testing::Test, public FixtureServer {
 protected:
     using Keys = std::vector<std::pair<QString, QString>>;
-    using Params = std::map<std::string, std::string>;
-
-    QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
-    webserver::Server web;
-    std::string dbPath;
     std::unique_ptr<app::TAxGarvex> w;
     std::unique_ptr<lists::PickLists> lists;
     std::unique_ptr<search::TSearchPanel> panel; // these go before the window, as in the program
@@ -37,10 +29,6 @@ protected:
 
     // The database the server opens: the empty schema, unless a test class fills it otherwise.
     virtual void CreateDatabase();
-    // Statements run on the fixture's database file.
-    void Sql(const std::string& statements) const;
-    // The first column of a SELECT on the database file, read directly.
-    QStringList Select(const std::string& query) const;
     // Dealership C1 with its sites LILLE and LENS, user 1000042 (sites LILLE), the type and site
     // lists, three vehicles (12 VO, 13 VN, 14 VD) and two customers (5, 6).
     void AddRecords() const;
@@ -65,16 +53,11 @@ protected:
     // A click in a cell of a result row.
     void ClickRow(int row);
 
-    // Parameters of the requests the server received for a script, in order.
-    std::vector<Params> Requests(const std::string& script) const;
     // The SQL of the last AxQuery received ("" when none).
     QString LastQuery() const;
-    QString Temp() const { return dir.filePath("temp"); }
 
 private:
     void openWindow();
-    mutable std::mutex m_mutex;
-    std::vector<std::pair<std::string, Params>> m_requests;
 };
 
 // The condition of a query: what stands between " Where " and " ORDER BY ".
