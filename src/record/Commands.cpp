@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "record/ChangeTracker.h"
 #include "record/Layout.h"
+#include "record/RecordKind.h"
 #include "record/TabSwitch.h"
 #include "server/Requests.h"
 
@@ -23,9 +24,7 @@ const QString kDeleteCaption = QStringLiteral("Confirmation de Suppression");
 
 QString sectionValue(server::TXml& record, const char* section, const char* name) {
     server::XmlSelect(record, QString::fromLatin1(section));
-    QString value;
-    server::XmlGet(record, QString::fromLatin1(name), value);
-    return value;
+    return server::XmlValue(record, QString::fromLatin1(name));
 }
 
 } // namespace
@@ -45,14 +44,12 @@ void TRecordCommands::JvXPBtnActualizeClick() {
     F.ShowSplash();
     if (!s.idTVO.isEmpty()) {
         F.Http().DropConnection();
-        F.Http().HttpExecute(s.BaseHRef + QStringLiteral("AxInfoVO?XMLC_OutputFormat=XML&idTVO=") + s.idTVO +
-                                 QStringLiteral("&UserID=") + s.idUser,
+        F.Http().HttpExecute(InfoVOAddress(s.BaseHRef, s.idTVO, s.idUser),
                              F.TempDir() + QStringLiteral("/XmlVO.xml"));
     }
     if (!s.idClient.isEmpty()) {
         F.Http().DropConnection();
-        F.Http().HttpExecute(s.BaseHRef + QStringLiteral("AxInfoCL?XMLC_OutputFormat=XML&UserID=") + s.idUser,
-                             F.TempDir() + QStringLiteral("/XmlCL.xml"));
+        F.Http().HttpExecute(InfoCLAddress(s.BaseHRef, s.idUser), F.TempDir() + QStringLiteral("/XmlCL.xml"));
     }
     // Whatever it was before, the record on screen is now the stored one.
     s.FlagNewEnreg = false;

@@ -7,16 +7,10 @@
 namespace record {
 namespace {
 
-QString child(const server::TXml& xml, const char* name) {
-    QString value;
-    server::XmlGet(xml, QString::fromLatin1(name), value);
-    return value;
-}
-
 bool hasFixedCost(server::TXml record) {
     server::XmlSelect(record, QStringLiteral("FrevoS"));
     while (server::XmlNext(record, QStringLiteral("Frevo")) != 0)
-        if (platform::asciiUpper(child(record, "TypeFrevo")) == u"FIXE") return true;
+        if (platform::asciiUpper(server::XmlValue(record, "TypeFrevo")) == u"FIXE") return true;
     return false;
 }
 
@@ -24,9 +18,10 @@ double siteFee(server::TXml equip, const QString& site) {
     const QString wanted = platform::asciiUpper(site);
     server::XmlSelect(equip, QStringLiteral("InfoSiteS"));
     while (server::XmlNext(equip, QStringLiteral("InfoSite")) != 0) {
-        if (platform::asciiUpper(child(equip, "Site")) != wanted) continue;
+        if (platform::asciiUpper(server::XmlValue(equip, "Site")) != wanted) continue;
         double fee = 0;
-        return platform::TryStrToFloat(child(equip, "MontantFraisDossier").trimmed(), fee) ? fee : 0;
+        return platform::TryStrToFloat(server::XmlValue(equip, "MontantFraisDossier").trimmed(), fee) ? fee
+                                                                                                      : 0;
     }
     return 0;
 }

@@ -33,18 +33,6 @@ QString flagText(bool flag) {
     return flag ? QStringLiteral("-1") : QStringLiteral("0");
 }
 
-TXml cursorOf(const QString& text) {
-    TXml xml;
-    xml.Document = text;
-    return xml;
-}
-
-QString child(const TXml& xml, const char* name) {
-    QString value;
-    server::XmlGet(xml, QString::fromLatin1(name), value);
-    return value;
-}
-
 } // namespace
 
 TLayout::TLayout(app::TAxGarvex& form, THeader& header, TChangeTracker& changes)
@@ -85,18 +73,18 @@ void TLayout::UpdateTabDesc(bool ReloadFiles, bool SetupPages) {
     const QString temp = F.TempDir() + u'/';
     if (!s.idClient.isEmpty() && s.idClient != u"-1") {
         if (const auto text = server::LoadTextFile(temp + QStringLiteral("XmlCL.xml"))) {
-            s.XmlCustomer = cursorOf(*text);
+            s.XmlCustomer = TXml(*text);
             s.XmlRecord = s.XmlCustomer;
         }
     } else if (const auto text = server::LoadTextFile(temp + QStringLiteral("XmlVO.xml"))) {
-        s.XmlRecord = cursorOf(*text);
+        s.XmlRecord = TXml(*text);
     }
     if (ReloadFiles) {
         for (auto [file, cursor] : {std::pair{QStringLiteral("XmlEquip.xml"), &s.XmlEquip},
                                     std::pair{QStringLiteral("XmlStruct.xml"), &s.XmlStruct}}) {
             const auto text = server::LoadTextFile(temp + file);
             if (!text) throw MissingFile(temp + file);
-            *cursor = cursorOf(*text);
+            *cursor = TXml(*text);
         }
         s.FirstTab = 0;
     }
@@ -150,14 +138,16 @@ void TLayout::readRecordValues() {
     TXml& record = s.XmlRecord;
 
     server::XmlSelect(record, QStringLiteral("User"));
-    s.UserConcession = child(record, "UserConcession");
-    s.UserSite = child(record, "UserSite");
-    s.UserName = child(record, "Name_");
-    s.UserUS1 = child(record, "US1");
+    s.UserConcession = server::XmlValue(record, "UserConcession");
+    s.UserSite = server::XmlValue(record, "UserSite");
+    s.UserName = server::XmlValue(record, "Name_");
+    s.UserUS1 = server::XmlValue(record, "US1");
 
     server::XmlSelect(record, QStringLiteral("OptDates"));
     if (s.LimiteDateDeb == 0) {
-        const auto date = [&](const char* name) { return platform::StrToDateDef(child(record, name), 0); };
+        const auto date = [&](const char* name) {
+            return platform::StrToDateDef(server::XmlValue(record, name), 0);
+        };
         s.LimiteDateDeb = date("Opt_LimiteDateDeb");
         s.LimiteDateDebFrevo = date("Opt_LimiteDateDebFrevo");
         s.LimiteDateDebKundor = date("Opt_LimiteDateDebKundor");
@@ -172,8 +162,8 @@ void TLayout::readRecordValues() {
 
     TXml section = record;
     server::XmlSelect(section, QStringLiteral("tVO"));
-    const KindChoice kind =
-        ChooseRecordKind(s.idClient, child(section, "TypeVO"), child(section, "StatutVD"), s.idTypeVO);
+    const KindChoice kind = ChooseRecordKind(s.idClient, server::XmlValue(section, "TypeVO"),
+                                             server::XmlValue(section, "StatutVD"), s.idTypeVO);
     s.RecordKind = kind.RecordKind;
     s.RecordTable = kind.RecordTable;
     if (s.RecordKind != KindCL) s.RecordTypeVO = kind.RecordTypeVO;
@@ -187,8 +177,8 @@ void TLayout::readRecordValues() {
         SetHeaderColors(15745088, customer ? -1 : 0);
     F.xcIdentity->setVisible(customer);
 
-    s.RecordFrevo = child(record, "Frevo");
-    m_concession = child(record, "Concession");
+    s.RecordFrevo = server::XmlValue(record, "Frevo");
+    m_concession = server::XmlValue(record, "Concession");
     const QString id = RecordIdOf(record);
     if (!id.isEmpty()) F.SetIdTVO(id);
 
@@ -201,8 +191,8 @@ void TLayout::readRecordValues() {
           s.idTVO);
     trace(QStringLiteral("dans UpdateTabDesc : 3"));
 
-    s.CurrentSite = asciiUpper(child(record, "Site"));
-    s.RecordOwner = asciiUpper(child(record, "idOwner"));
+    s.CurrentSite = asciiUpper(server::XmlValue(record, "Site"));
+    s.RecordOwner = asciiUpper(server::XmlValue(record, "idOwner"));
 
     s.RecordInScope = s.UserSite == u"#" ||
                       (!s.CurrentSite.isEmpty() && asciiUpper(s.UserSite).contains(s.CurrentSite)) ||
@@ -211,13 +201,14 @@ void TLayout::readRecordValues() {
     s.RecordEditable = s.RecordInScope || customer || s.FlagNewEnreg;
     m_photoName.clear();
     if (!customer && s.RecordInScope && !s.FlagNewEnreg) {
-        const platform::TDateTime delivered = platform::StrToDateDef(child(record, "DateLivraison"), 0);
+        const platform::TDateTime delivered =
+            platform::StrToDateDef(server::XmlValue(record, "DateLivraison"), 0);
         if (delivered != 0 && delivered < s.LimiteDateVerrouVNVO) {
             s.LockByDate = true;
             s.RecordEditable = false;
         }
         s.RecordInScope = s.RecordEditable;
-        m_photoName = child(record, "NomImage");
+        m_photoName = server::XmlValue(record, "NomImage");
     }
     if (s.FlagNewEnreg) s.RecordInScope = true;
 

@@ -69,13 +69,10 @@ void TRecordForm::UpdateView(bool ReloadFiles) {
                     s.IniFileName);
         } else {
             if (!s.idTVO.isEmpty())
-                request(s.BaseHRef + QStringLiteral("AxInfoVO?XMLC_OutputFormat=XML&idTVO=") + s.idTVO +
-                            QStringLiteral("&UserID=") + s.idUser,
-                        s.idTVO, "XmlVO.xml");
+                request(InfoVOAddress(s.BaseHRef, s.idTVO, s.idUser), s.idTVO, "XmlVO.xml");
             if (!s.idClient.isEmpty()) {
                 s.FlagNewVehicle = false;
-                request(s.BaseHRef + QStringLiteral("AxInfoCL?XMLC_OutputFormat=XML&UserID=") + s.idUser,
-                        s.idClient, "XmlCL.xml");
+                request(InfoCLAddress(s.BaseHRef, s.idUser), s.idClient, "XmlCL.xml");
             }
         }
         const bool customer = !s.idClient.isEmpty();

@@ -30,4 +30,13 @@ bool IsNewRecordId(const QString& id) {
     return platform::StrToIntDef(id, 0) <= 0;
 }
 
+QString InfoVOAddress(const QString& baseHRef, const QString& idTVO, const QString& idUser) {
+    return baseHRef + QStringLiteral("AxInfoVO?XMLC_OutputFormat=XML&idTVO=") + idTVO +
+           QStringLiteral("&UserID=") + idUser;
+}
+
+QString InfoCLAddress(const QString& baseHRef, const QString& idUser) {
+    return baseHRef + QStringLiteral("AxInfoCL?XMLC_OutputFormat=XML&UserID=") + idUser;
+}
+
 } // namespace record

@@ -22,4 +22,9 @@ QString RecordIdOf(const server::TXml& section);
 // An identifier read as an integer (0 when it is none) that is 0 or less.
 bool IsNewRecordId(const QString& id);
 
+// The requests of a vehicle record and of the customer record (whose identifier the request layer
+// adds), as the load and the reload send them.
+QString InfoVOAddress(const QString& baseHRef, const QString& idTVO, const QString& idUser);
+QString InfoCLAddress(const QString& baseHRef, const QString& idUser);
+
 } // namespace record

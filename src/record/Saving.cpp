@@ -142,8 +142,7 @@ bool TRecordCommands::sendPage() {
     if (insert) {
         QString newId;
         if (const auto answer = server::LoadTextFile(F.TempDir() + QStringLiteral("/XmlAXSQLVO.xml"))) {
-            s.XmlRecord = server::TXml{};
-            s.XmlRecord.Document = *answer;
+            s.XmlRecord = server::TXml(*answer);
             server::XmlSelect(s.XmlRecord, QStringLiteral("OutParams"));
             server::XmlGet(s.XmlRecord, QStringLiteral("NewID"), newId);
         }

@@ -34,11 +34,7 @@ void TTabSwitch::GetInfoReservation() {
     server::XmlSelect(record, QStringLiteral("ResaS"));
     const bool found = server::XmlNext(record, QStringLiteral("Resa")) != 0;
     if (found) {
-        const auto child = [&](const char* name) {
-            QString value;
-            server::XmlGet(record, QString::fromLatin1(name), value);
-            return value;
-        };
+        const auto child = [&](const char* name) { return server::XmlValue(record, name); };
         LbResa[0]->setText(QStringLiteral("Réservation jusqu'au ") + child("DResaMax") +
                            QStringLiteral(" inclus."));
         LbResa[1]->setText(QStringLiteral("Vendeur : ") + child("Vendeur"));

@@ -262,8 +262,7 @@ void TSearchPanel::HttpGetSearchInfo(int extraRows) {
 void TSearchPanel::fillGrid() {
     const auto answer = server::LoadTextFile(F.TempDir() + QStringLiteral("/XmlSInf.xml"));
     if (!answer) return;
-    server::TXml xml;
-    xml.Document = *answer;
+    server::TXml xml(*answer);
     QString rowCount, eof;
     server::XmlAttr(xml, QStringLiteral("RowCount"), rowCount);
     server::XmlAttr(xml, QStringLiteral("EOF"), eof);

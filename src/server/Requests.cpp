@@ -41,11 +41,11 @@ QByteArray withLatin1Declaration(const QByteArray& answer) {
 }
 
 QString logItemsOf(const QString& answer) {
-    TXml xml;
-    xml.Document = answer;
+    TXml xml(answer);
     XmlSelect(xml, QStringLiteral("LogItems"));
     QString text;
-    while (XmlNext(xml, QStringLiteral("LogItem")) != 0) text += xml.Item + QStringLiteral(" - ");
+    while (XmlNext(xml, QStringLiteral("LogItem")) != 0)
+        text += xml.Item + QStringLiteral(" - ");
     return text;
 }
 
@@ -53,7 +53,9 @@ QString escapedAddress(QString address) {
     return address.replace(u' ', QStringLiteral("%20")).replace(u'#', QStringLiteral("%23"));
 }
 
-QByteArray wireAddress(QString address) { return platform::toWin1252(address.replace(u'\\', u'/')); }
+QByteArray wireAddress(QString address) {
+    return platform::toWin1252(address.replace(u'\\', u'/'));
+}
 
 } // namespace
 
@@ -105,8 +107,12 @@ struct Requests::Impl {
 Requests::Requests(RequestHost& host) : d(std::make_unique<Impl>(host)) {}
 Requests::~Requests() = default;
 
-void Requests::SetProxy(const QString& host, int port) { d->session.SetProxy(host, port); }
-void Requests::DropConnection() { d->session.DropConnection(); }
+void Requests::SetProxy(const QString& host, int port) {
+    d->session.SetProxy(host, port);
+}
+void Requests::DropConnection() {
+    d->session.DropConnection();
+}
 
 bool Requests::HttpExecute(const QString& address, const QString& file) {
     const QString url = escapedAddress(address + QStringLiteral("&idClient=") + d->host.idClient());
@@ -164,25 +170,27 @@ void Requests::UpdateParams(const QString& BaseHRef, const QString& UserConcessi
     if (QFile::exists(equip)) {
         const std::optional<QString> text = LoadTextFile(equip);
         if (!text) return;
-        TXml xml;
-        xml.Document = *text;
+        TXml xml(*text);
         XmlSelect(xml, QStringLiteral("document"));
         QString concession;
         XmlGet(xml, QStringLiteral("Concession"), concession);
         // Another dealership's lists must never be reused.
         if (concession != UserConcession && !QFile::remove(equip)) return;
     }
-    HttpGetCached(BaseHRef + QStringLiteral("AxInfoEquip?XMLC_OutputFormat=XML&UserConcession=") + UserConcession +
-                      QStringLiteral("&WHERE_CLAUSE=Where (RubricItem='..') or (RubricItem='") + UserConcession +
-                      QStringLiteral("')"),
+    HttpGetCached(BaseHRef + QStringLiteral("AxInfoEquip?XMLC_OutputFormat=XML&UserConcession=") +
+                      UserConcession +
+                      QStringLiteral("&WHERE_CLAUSE=Where (RubricItem='..') or (RubricItem='") +
+                      UserConcession + QStringLiteral("')"),
                   equip);
-    HttpGetCached(BaseHRef + QStringLiteral("AxInfoStruct?XMLC_OutputFormat=XML&UserConcession=") + UserConcession,
+    HttpGetCached(BaseHRef + QStringLiteral("AxInfoStruct?XMLC_OutputFormat=XML&UserConcession=") +
+                      UserConcession,
                   d->host.TempDir() + QStringLiteral("/XmlStruct.xml"));
 }
 
 QByteArray Requests::PostForm(const QString& address, const MultipartForm& form, QString* error) {
     d->startRequest();
-    CurlSession::Result answer = d->session.Perform(wireAddress(escapedAddress(address)), &form, kReadTimeoutMs);
+    CurlSession::Result answer =
+        d->session.Perform(wireAddress(escapedAddress(address)), &form, kReadTimeoutMs);
     if (error) *error = answer.error;
     return answer.body;
 }

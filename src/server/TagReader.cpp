@@ -66,6 +66,12 @@ void XmlGet(const TXml& xml, const QString& name, QString& value) {
     if (p >= 0 && q >= 0 && p < q) value = copy(xml.Item, p + open.size(), q - p - open.size());
 }
 
+QString XmlValue(const TXml& xml, const QString& name) {
+    QString value;
+    XmlGet(xml, name, value);
+    return value;
+}
+
 void XmlAttr(const TXml& xml, const QString& name, QString& value) {
     const QStringView doc = upToNul(xml.Document);
     const QString key = tag(u"", name, u"=\"");
@@ -100,8 +106,10 @@ QString GetListField(const QString& text, int n) {
     QString result;
     int counter = n;
     for (const QChar c : text + u';') {
-        if (c == u';') --counter;
-        else if (counter == 1) result += c;
+        if (c == u';')
+            --counter;
+        else if (counter == 1)
+            result += c;
     }
     return result;
 }

@@ -4,10 +4,15 @@
 // byte is one UTF-16 unit, positions equal byte positions. A text ends at its first NUL.
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace server {
 
 struct TXml {
+    TXml() = default;
+    // A cursor over a whole answer, nothing selected yet.
+    explicit TXml(QString document) : Document(std::move(document)) {}
+
     QString Document;
     QString Item;
     int Count = 0;
@@ -34,6 +39,8 @@ void XmlSelect(TXml& xml, const QString& name);
 int XmlNext(TXml& xml, const QString& name);
 // The raw text of the first "<name>...</name>" inside Item; value untouched when not found.
 void XmlGet(const TXml& xml, const QString& name, QString& value);
+// The same as a result, empty when not found.
+QString XmlValue(const TXml& xml, const QString& name);
 // The first name="..." of the whole document, when the value is at most 19 characters.
 void XmlAttr(const TXml& xml, const QString& name, QString& value);
 

@@ -5,28 +5,18 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-server::TXml xml(const QString& text) {
-    server::TXml x;
-    x.Document = text;
-    return x;
-}
-
-} // namespace
-
 TEST(FixedCosts, TheFeeOfThePrivateBuyersSiteOnceOnly) {
     platform::SetClock([] { return QDateTime(QDate(2009, 12, 25), QTime(9, 30)); });
     const server::TXml equip =
-        xml("<document><InfoSiteS>"
-            "<InfoSite><Site>Nord</Site><Marques>A</Marques></InfoSite>"
-            "<InfoSite><Site>SUD</Site><MontantFraisDossier>150</MontantFraisDossier></InfoSite>"
-            "<InfoSite><Site>EST</Site><MontantFraisDossier>x</MontantFraisDossier></InfoSite>"
-            "</InfoSiteS></document>");
+        server::TXml("<document><InfoSiteS>"
+                     "<InfoSite><Site>Nord</Site><Marques>A</Marques></InfoSite>"
+                     "<InfoSite><Site>SUD</Site><MontantFraisDossier>150</MontantFraisDossier></InfoSite>"
+                     "<InfoSite><Site>EST</Site><MontantFraisDossier>x</MontantFraisDossier></InfoSite>"
+                     "</InfoSiteS></document>");
     const server::TXml noCost =
-        xml("<document><FrevoS><Frevo><TypeFrevo>interne</TypeFrevo></Frevo></FrevoS></document>");
+        server::TXml("<document><FrevoS><Frevo><TypeFrevo>interne</TypeFrevo></Frevo></FrevoS></document>");
     const server::TXml fixedCost =
-        xml("<document><FrevoS><Frevo><TypeFrevo>Fixe</TypeFrevo></Frevo></FrevoS></document>");
+        server::TXml("<document><FrevoS><Frevo><TypeFrevo>Fixe</TypeFrevo></Frevo></FrevoS></document>");
     const QString statement =
         "Insert into [tVO - Frevo] (DateFrevo, TypeFrevo, MontantHT, idVO, idFrevo ) Values "
         "(#12/25/2009#,'fixe', 150.00, 12, :NewID) ";

@@ -98,15 +98,7 @@ void RecordWindowTest::WriteIni(const Keys& changes) const {
                  {"idTypeVO", "1"},
                  {"Trace", "1"},
                  {"URLImages", Base()}};
-    for (const auto& [key, value] : changes) {
-        std::erase_if(keys, [&](const auto& k) { return k.first == key; });
-        if (!value.isEmpty()) keys.emplace_back(key, value);
-    }
-    QFile f(dir.filePath("appdata/Garvex/TAXGarvex.ini"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("[Options]\r\n");
-    for (const auto& [key, value] : keys)
-        f.write((key + '=' + value + "\r\n").toLatin1());
+    WriteIniFile(keys, changes);
 }
 
 QStringList RecordWindowTest::Received(const std::string& script) {

@@ -16,8 +16,6 @@
 
 class RecordWindowTest : public ::testing::Test, public FixtureServer {
 protected:
-    using Keys = std::vector<std::pair<QString, QString>>;
-
     // One row of the structure descriptors; the keys left at their defaults are written empty.
     struct Desc {
         std::string descInfo, idNum, txtInfo, vInfo, tag, defval, width, left, top, height, length, tInfo,

@@ -65,15 +65,7 @@ void SearchWindowTest::WriteIni(const Keys& changes) const {
                  {"UserSite", "LILLE"},
                  {"idTypeVO", "1"},
                  {"URLImages", "http://garvex.test/voimages/"}};
-    for (const auto& [key, value] : changes) {
-        std::erase_if(keys, [&](const auto& k) { return k.first == key; });
-        if (!value.isEmpty()) keys.emplace_back(key, value);
-    }
-    QFile f(dir.filePath("appdata/Garvex/TAXGarvex.ini"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("[Options]\r\n");
-    for (const auto& [key, value] : keys)
-        f.write(platform::toWin1252(key + '=' + value + "\r\n"));
+    WriteIniFile(keys, changes);
 }
 
 void SearchWindowTest::Open(const Keys& changes) {

@@ -18,7 +18,6 @@
 
 class SearchWindowTest : public ::testing::Test, public FixtureServer {
 protected:
-    using Keys = std::vector<std::pair<QString, QString>>;
     platform::ScriptedDialogs dialogs;
     std::unique_ptr<app::TAxGarvex> w;
     std::unique_ptr<lists::PickLists> lists;

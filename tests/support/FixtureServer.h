@@ -4,10 +4,12 @@
 // the server in-process on a loopback port over a SQLite file. The server reports each script
 // request it runs, so a test reads what the client sent exactly as it arrived.
 #include "platform/DelphiDate.h"
+#include "platform/Win1252.h"
 #include "webserver/EmbeddedData.h"
 #include "webserver/Server.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +23,7 @@
 class FixtureServer {
 public:
     using Params = std::map<std::string, std::string>;
+    using Keys = std::vector<std::pair<QString, QString>>;
 
     QTemporaryDir dir;
     webserver::Server web;
@@ -55,6 +58,19 @@ public:
         platform::SetClock({});
         qunsetenv("APPDATA");
         qunsetenv("TEMP");
+    }
+
+    // The client's INI file: `keys`, each replaced by its value in `changes` (an empty value removes it).
+    void WriteIniFile(Keys keys, const Keys& changes) const {
+        for (const auto& [key, value] : changes) {
+            std::erase_if(keys, [&](const auto& k) { return k.first == key; });
+            if (!value.isEmpty()) keys.emplace_back(key, value);
+        }
+        QFile f(dir.filePath("appdata/Garvex/TAXGarvex.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[Options]\r\n");
+        for (const auto& [key, value] : keys)
+            f.write(platform::toWin1252(key + '=' + value + "\r\n"));
     }
 
     // Statements run on the database file.
